@@ -1,0 +1,1 @@
+#include "testhilfen.h"

@@ -1,0 +1,2 @@
+// Helpers shared by the UI tests.
+#pragma once
