@@ -1,1 +1,84 @@
 #include "testhilfen.h"
+
+#include "ui/namensfeld.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+
+namespace tastwerk::test {
+
+void tasteDruecken(QWidget* ziel, int taste, const QString& text) {
+    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &druck);
+    QKeyEvent los(QEvent::KeyRelease, taste, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &los);
+}
+
+void tippen(QWidget* ziel, const QString& text) {
+    for (const QChar c : text) {
+        const int taste = c.isLetter() ? int(c.toUpper().unicode()) : int(c.unicode());
+        tasteDruecken(ziel, taste, QString(c));
+    }
+}
+
+Meldungsantwort::Meldungsantwort(QMessageBox::StandardButton knopf, int hoechstensMs) : timer_(new QTimer) {
+    auto beantwortet = beantwortet_;
+    auto text = text_;
+    auto titel = titel_;
+    auto* timer = timer_;
+    auto bis = std::make_shared<int>(hoechstensMs / 20);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        if (--*bis < 0) {
+            timer->stop();
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        *text = box->text();
+        *titel = box->windowTitle();
+        *beantwortet = true;
+        timer->stop();
+        if (QAbstractButton* b = box->button(knopf)) {
+            b->click();
+        } else {
+            box->reject();
+        }
+    });
+    timer->start();
+}
+
+Meldungsantwort::~Meldungsantwort() {
+    delete timer_;
+}
+
+Testfenster::Testfenster(QSize schirm) : bildschirm(schirm) {
+    datentraeger.frei = 1ull << 30;
+    neuStarten();
+}
+
+void Testfenster::neuStarten() {
+    fenster.reset();
+    ui::Umgebung u;
+    u.uhr = &uhr;
+    u.klang = &klang;
+    u.datentraeger = &datentraeger;
+    u.programmordner = QString::fromStdString(ordner.pfad());
+    u.bildschirm = bildschirm;
+    u.dpi = 96;
+    fenster = std::make_unique<ui::Hauptfenster>(u);
+    fenster->setGeometry(0, 0, bildschirm.width(), bildschirm.height());
+    fenster->show();
+}
+
+void Testfenster::anmelden(const QString& name) {
+    tippen(fenster->namensfeld(), name);
+    tasteDruecken(fenster->namensfeld(), Qt::Key_Return, QStringLiteral("\r"));
+}
+
+} // namespace tastwerk::test

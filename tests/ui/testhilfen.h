@@ -1,2 +1,55 @@
-// Helpers shared by the UI tests.
+// Helpers shared by the UI tests: typing with real key events, answering message boxes, a main window
+// on a fresh folder with fakes for the clock, the sound and the disk.
 #pragma once
+
+#include "../core/fakes.h"
+#include "ui/hauptfenster.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tastwerk::test {
+
+// Types the text into the widget, one key press and release per character, with the character as the
+// event's text (as a keyboard delivers umlauts).
+void tippen(QWidget* ziel, const QString& text);
+void tasteDruecken(QWidget* ziel, int taste, const QString& text = {});
+
+// Answers the next message box that opens within the time with the button; returns its text.
+// Call before the action that opens the box.
+class Meldungsantwort {
+public:
+    explicit Meldungsantwort(QMessageBox::StandardButton knopf, int hoechstensMs = 5000);
+    ~Meldungsantwort();
+    bool beantwortet() const { return *beantwortet_; }
+    QString text() const { return *text_; }
+    QString titel() const { return *titel_; }
+
+private:
+    std::shared_ptr<bool> beantwortet_ = std::make_shared<bool>(false);
+    std::shared_ptr<QString> text_ = std::make_shared<QString>();
+    std::shared_ptr<QString> titel_ = std::make_shared<QString>();
+    class QTimer* timer_;
+};
+
+// A main window as the program makes it, on a fresh empty folder.
+struct Testfenster {
+    TempOrdner ordner;
+    FesteUhr uhr;
+    MerkKlang klang;
+    FesterDatentraeger datentraeger;
+    std::unique_ptr<ui::Hauptfenster> fenster;
+
+    explicit Testfenster(QSize bildschirm = {800, 600});
+    void neuStarten(); // a new program run on the same folder
+    Sitzung& sitzung() { return fenster->sitzung(); }
+    std::string datei(const std::string& name) const { return ordner.datei(name); }
+    // Types the name and Return into the name box.
+    void anmelden(const QString& name);
+    QSize bildschirm;
+};
+
+} // namespace tastwerk::test

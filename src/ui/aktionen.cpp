@@ -1,0 +1,80 @@
+#include "ui/aktionen.h"
+
+namespace tastwerk::ui {
+
+namespace {
+QAction* aktion(QWidget* besitzer, const QString& text) {
+    return new QAction(text, besitzer);
+}
+} // namespace
+
+Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
+    Aktionen a{};
+    a.start = aktion(fenster, QStringLiteral("Start"));
+    a.tastatur = aktion(fenster, QStringLiteral("Die Tastatur"));
+    a.einstellungen = aktion(fenster, QStringLiteral("Einstellungen"));
+    a.benutzerdaten = aktion(fenster, QStringLiteral("Benutzerdaten"));
+    a.extras = aktion(fenster, QStringLiteral("Extras"));
+    a.textLaden = aktion(fenster, QStringLiteral("Text laden"));
+    a.textErstellen = aktion(fenster, QStringLiteral("Text erstellen"));
+    a.textAendern = aktion(fenster, QStringLiteral("Text ändern"));
+    a.programmBeenden = aktion(fenster, QStringLiteral("Programm beenden"));
+
+    a.hauptmenuePopup = new QMenu(fenster);
+    a.hauptmenuePopup->addAction(a.start);
+    a.hauptmenuePopup->addAction(a.tastatur);
+    a.hauptmenuePopup->addAction(a.einstellungen);
+    a.hauptmenuePopup->addAction(a.benutzerdaten);
+    a.hauptmenuePopup->addAction(a.extras);
+    a.hauptmenuePopup->addSeparator();
+    a.eigeneTexte = a.hauptmenuePopup->addMenu(QStringLiteral("Eigene Texte üben"));
+    a.eigeneTexte->addAction(a.textLaden);
+    a.eigeneTexte->addAction(a.textErstellen);
+    a.eigeneTexte->addAction(a.textAendern);
+    a.hauptmenuePopup->addSeparator();
+    a.hauptmenuePopup->addAction(a.programmBeenden);
+
+    a.menuDatei = leiste->addMenu(QStringLiteral("Datei"));
+    a.beenden = a.menuDatei->addAction(QStringLiteral("&Beenden"));
+    a.menuStart = leiste->addMenu(QStringLiteral("Start"));
+    a.startLektion = a.menuStart->addAction(QStringLiteral("Start Lektion"));
+    a.menueTastatur = leiste->addAction(QStringLiteral("Die Tastatur"));
+    a.menueEinstellungen = leiste->addAction(QStringLiteral("Einstellungen"));
+    a.menueBenutzerdaten = leiste->addAction(QStringLiteral("Benutzerdaten"));
+    a.menueExtras = leiste->addAction(QStringLiteral("Extras"));
+    a.menuHilfe = leiste->addMenu(QStringLiteral("Hilfe"));
+    a.hilfe = a.menuHilfe->addAction(QStringLiteral("Hilfe"));
+    a.info = a.menuHilfe->addAction(QStringLiteral("Info"));
+
+    a.kopieren = aktion(fenster, QStringLiteral("Markierten Text in Zwischenablage kopieren"));
+    a.allesMarkieren = aktion(fenster, QStringLiteral("Alles markieren"));
+    a.textfensterVerkleinern = aktion(fenster, QStringLiteral("Textfenster verkleinern"));
+    a.textfensterVergroessern = aktion(fenster, QStringLiteral("Textfenster vergrössern"));
+    a.begruessungBeenden = aktion(fenster, QStringLiteral("Programm beenden"));
+    a.begruessungPopup = new QMenu(fenster);
+    a.begruessungPopup->addAction(a.kopieren);
+    a.begruessungPopup->addAction(a.allesMarkieren);
+    a.begruessungPopup->addSeparator();
+    a.begruessungPopup->addAction(a.textfensterVerkleinern);
+    a.begruessungPopup->addAction(a.textfensterVergroessern);
+    a.begruessungPopup->addSeparator();
+    a.begruessungPopup->addAction(a.begruessungBeenden);
+    return a;
+}
+
+void Aktionen::menueleisteFreigeben(bool frei) {
+    menuStart->menuAction()->setEnabled(frei);
+    menueTastatur->setEnabled(frei);
+    menueEinstellungen->setEnabled(frei);
+    menueExtras->setEnabled(frei);
+    menueBenutzerdaten->setEnabled(frei);
+}
+
+void Aktionen::hauptmenueFreigeben(bool frei) {
+    for (QAction* a : {start, tastatur, einstellungen, benutzerdaten, extras}) {
+        a->setEnabled(frei);
+    }
+    eigeneTexte->menuAction()->setEnabled(frei);
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,89 @@
+// The main window: creates the screens, the shared session state and the navigation, and routes the
+// key presses and the 250 ms timer. Each screen's own work lives in its own class.
+#pragma once
+
+#include "platform/datentraeger.h"
+#include "platform/klang.h"
+#include "platform/uhr.h"
+#include "session/benutzerdatei.h"
+#include "session/sitzung.h"
+#include "ui/aktionen.h"
+#include "ui/masse.h"
+#include "ui/seiten.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+namespace tastwerk::ui {
+
+class Begruessungstext;
+class Fehlerraster;
+class Logo;
+class Namensfeld;
+
+// What the window needs from the outside world.
+struct Umgebung {
+    Uhr* uhr = nullptr;
+    Klang* klang = nullptr;
+    Datentraeger* datentraeger = nullptr;
+    QString programmordner; // the start folder: user file and "Texte" lie in it
+    QSize bildschirm{800, 600};
+    double dpi = 96;
+};
+
+class Hauptfenster : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Hauptfenster(Umgebung umgebung, QWidget* parent = nullptr);
+    ~Hauptfenster() override;
+
+    Sitzung& sitzung() { return sitzung_; }
+    const Masse& masse() const { return masse_; }
+    const Aktionen& aktionen() const { return aktionen_; }
+    const Seiten& seiten() const { return seiten_; }
+    Namensfeld* namensfeld() const { return namensfeld_; }
+    QLabel* namensaufforderung() const { return namensaufforderung_; }
+    Begruessungstext* begruessungstext() const { return begruessung_; }
+    Fehlerraster* fehlerraster() const { return fehlerraster_; }
+    QLabel* wiederholungsTasten() const { return wiederholungsTasten_; }
+
+    // Saves the session into the learner's record; a failure is shown to the learner. True on success.
+    bool datenaufdiskschreiben();
+
+    // The desktop session ends or the program is told to terminate: save as at closing, without asking.
+    void beendenOhneFrage();
+
+    // The free space check of the start-up, run once the window is shown.
+    void speicherPruefen();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void init();
+    void editfeld(int taste, int laengeVorher, const QString& textVorher);
+    bool anmelden(const QString& name);
+    void angemeldetAnzeigen();
+    void universaltimer();
+    void begruessungPlatzieren(int oben, int hoehe);
+    // Pauses a running exercise before the close question, unless it is paused already.
+    void pausierenFallsLaeuft();
+
+    Umgebung umgebung_;
+    Masse masse_;
+    Sitzung sitzung_;
+    Benutzerdatei benutzerdatei_;
+    Aktionen aktionen_;
+    Seiten seiten_;
+    Logo* logo_ = nullptr;
+    QLabel* namensaufforderung_ = nullptr;
+    Namensfeld* namensfeld_ = nullptr;
+    Begruessungstext* begruessung_ = nullptr;
+    Fehlerraster* fehlerraster_ = nullptr;
+    QLabel* wiederholungsTasten_ = nullptr;
+    QTimer takt_;
+    bool ohneFrage_ = false;
+};
+
+} // namespace tastwerk::ui

@@ -1,0 +1,128 @@
+// Sign-in, save and shutdown of the main window.
+#include "platform/datei.h"
+#include "platform/zeichensatz.h"
+#include "session/anmeldung.h"
+#include "ui/begruessungstext.h"
+#include "ui/hauptfenster.h"
+#include "ui/namensfeld.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+
+namespace tastwerk::ui {
+
+namespace {
+bool istEnter(int taste) {
+    return taste == Qt::Key_Return || taste == Qt::Key_Enter;
+}
+} // namespace
+
+void Hauptfenster::editfeld(int taste, int laengeVorher, const QString& textVorher) {
+    sitzung_.namenslaenge = std::min(laengeVorher, int(NamenKapazitaet));
+    if (istEnter(taste) && sitzung_.namenslaenge >= 1 && !sitzung_.angemeldet) {
+        if (anmelden(textVorher.left(int(NamenKapazitaet)))) {
+            angemeldetAnzeigen();
+        }
+    }
+    wiederholungsTasten_->setText(sitzung_.tastaturlayout == Tastaturlayout::USA
+                                      ? QStringLiteral("a s d f  j k l ; + Leertaste")
+                                      : QStringLiteral("a s d f  j k l ö + Leertaste"));
+}
+
+bool Hauptfenster::anmelden(const QString& name) {
+    // The name box holds only characters that the user file can hold.
+    const auto cp1252 = utf8ZuCp1252(name.toStdString());
+    if (!cp1252) {
+        return false;
+    }
+    Anmeldeergebnis ergebnis;
+    try {
+        ergebnis = tastwerk::anmelden(sitzung_, benutzerdatei_, *umgebung_.uhr, *cp1252);
+    } catch (const Dateifehler& fehler) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QStringLiteral("Die Anmeldung ist nicht möglich, weil die Benutzerdatei nicht "
+                                             "gelesen oder geschrieben werden kann.\n\n%1")
+                                  .arg(QString::fromStdString(fehler.what())));
+        return false;
+    }
+    if (ergebnis.sicherungskopie) {
+        QMessageBox::warning(
+            this, QApplication::applicationName(),
+            QStringLiteral("Die Benutzerdatei war beschädigt: Am Ende stand ein unvollständiger Eintrag.\n\n"
+                           "Die Datei wurde unverändert als\n%1\ngesichert. Alle vollständigen Einträge "
+                           "bleiben erhalten; der unvollständige Rest wurde entfernt.")
+                .arg(QString::fromStdString(*ergebnis.sicherungskopie)));
+    }
+    return true;
+}
+
+void Hauptfenster::angemeldetAnzeigen() {
+    // 3. and 4. The practice functions become usable.
+    aktionen_.hauptmenueFreigeben(true);
+    aktionen_.menueleisteFreigeben(true);
+    begruessung_->setToolTip(QStringLiteral("Bitte klicken Sie in dieses Fenster, um es zu vergrössern"));
+    aktionen_.textfensterVergroessern->setEnabled(true);
+    aktionen_.textfensterVerkleinern->setEnabled(false);
+    seiten_.einstellungen->setEnabled(true);
+
+    // 5.
+    namensfeld_->hide();
+    namensfeld_->setEnabled(false);
+    namensaufforderung_->hide();
+    begruessungPlatzieren(masse_.h(50, 77), masse_.h(200, 923));
+    setFocus();
+}
+
+bool Hauptfenster::datenaufdiskschreiben() {
+    try {
+        tastwerk::datenaufdiskschreiben(sitzung_, benutzerdatei_, *umgebung_.uhr);
+        return true;
+    } catch (const Dateifehler& fehler) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QStringLiteral("Ihre Daten konnten nicht gespeichert werden.\n\n%1")
+                                  .arg(QString::fromStdString(fehler.what())));
+        return false;
+    }
+}
+
+void Hauptfenster::pausierenFallsLaeuft() {}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    if (ohneFrage_) {
+        e->accept();
+        return;
+    }
+    if (sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft) {
+        pausierenFallsLaeuft();
+    }
+    if (beimBeendenSpeichern(sitzung_)) {
+        datenaufdiskschreiben();
+    }
+    const auto antwort =
+        QMessageBox::question(this, QApplication::applicationName(), QStringLiteral("Tastwerk beenden ?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (antwort == QMessageBox::Yes) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void Hauptfenster::beendenOhneFrage() {
+    if (ohneFrage_) {
+        return;
+    }
+    if (beimBeendenSpeichern(sitzung_)) {
+        try {
+            tastwerk::datenaufdiskschreiben(sitzung_, benutzerdatei_, *umgebung_.uhr);
+        } catch (const Dateifehler&) {
+            // Nobody is there to read a message any more; the record keeps its last saved state.
+            qWarning("Tastwerk: die Sitzung konnte beim Beenden nicht gespeichert werden.");
+        }
+    }
+    ohneFrage_ = true;
+    close();
+}
+
+} // namespace tastwerk::ui

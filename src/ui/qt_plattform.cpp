@@ -1,0 +1,128 @@
+#include "ui/qt_plattform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QUrl>
+
+namespace tastwerk::ui {
+
+QtUhr::QtUhr() {
+    seitStart_.start();
+}
+
+Zeitpunkt QtUhr::jetzt() const {
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    const QDate d = jetzt.date();
+    const QTime t = jetzt.time();
+    Zeitpunkt z;
+    // Qt counts Monday = 1 .. Sunday = 7; the program counts Sunday = 1 .. Saturday = 7.
+    z.datum = {d.year(), d.month(), d.day(), d.dayOfWeek() % 7 + 1};
+    z.stunde = t.hour();
+    z.minute = t.minute();
+    z.sekunde = t.second();
+    z.millisekunde = t.msec();
+    return z;
+}
+
+std::int64_t QtUhr::monotonMs() const {
+    return seitStart_.elapsed();
+}
+
+std::optional<std::uint64_t> QtDatentraeger::freieBytes(const std::string& ordner) const {
+    const QStorageInfo info(QString::fromStdString(ordner));
+    if (!info.isValid() || !info.isReady() || info.bytesAvailable() < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.bytesAvailable());
+}
+
+QtKlang::QtKlang(QStringList suchordner, QObject* parent)
+    : QObject(parent), suchordner_(std::move(suchordner)) {}
+
+QtKlang::~QtKlang() = default;
+
+QString QtKlang::finden(const QString& dateiname) const {
+    for (const QString& ordner : suchordner_) {
+        const QFileInfo info(QDir(ordner), dateiname);
+        if (info.isFile()) {
+            return info.absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+bool QtKlang::spieleSynchron(const std::string& dateiname) {
+    const QString pfad = finden(QString::fromStdString(dateiname));
+    if (pfad.isEmpty()) {
+        return false;
+    }
+    if (!synchron_) {
+        synchron_ = std::make_unique<QSoundEffect>();
+    }
+    QSoundEffect& e = *synchron_;
+    if (e.source() != QUrl::fromLocalFile(pfad)) {
+        e.setSource(QUrl::fromLocalFile(pfad));
+    }
+    QEventLoop warten;
+    QTimer hoechstens;
+    hoechstens.setSingleShot(true);
+    QObject::connect(&hoechstens, &QTimer::timeout, &warten, &QEventLoop::quit);
+    QObject::connect(&e, &QSoundEffect::statusChanged, &warten, [&] {
+        if (e.status() == QSoundEffect::Error) {
+            warten.quit();
+        } else if (e.status() == QSoundEffect::Ready && !e.isPlaying()) {
+            e.play();
+        }
+    });
+    QObject::connect(&e, &QSoundEffect::playingChanged, &warten, [&] {
+        if (!e.isPlaying()) {
+            warten.quit();
+        }
+    });
+    if (e.status() == QSoundEffect::Error) {
+        return false;
+    }
+    if (e.status() == QSoundEffect::Ready) {
+        e.play();
+    }
+    // A wave file of the program lasts well under two seconds; never hang on a broken device.
+    hoechstens.start(2000);
+    warten.exec(QEventLoop::ExcludeUserInputEvents);
+    return e.status() != QSoundEffect::Error;
+}
+
+void QtKlang::spieleAsynchron(const std::string& dateiname) {
+    const QString pfad = finden(QString::fromStdString(dateiname));
+    if (pfad.isEmpty()) {
+        return;
+    }
+    if (!asynchron_) {
+        asynchron_ = std::make_unique<QSoundEffect>();
+    }
+    asynchron_->stop();
+    asynchron_->setSource(QUrl::fromLocalFile(pfad));
+    asynchron_->play();
+}
+
+void QtKlang::piepen() {
+    QApplication::beep();
+}
+
+QStringList datenordner() {
+    const QString baubaum = QStringLiteral(TASTWERK_DATENORDNER_BAUBAUM);
+    const QString installiert = QStringLiteral(TASTWERK_DATENORDNER_INSTALLIERT);
+    const bool istInstalliert = QDir(QCoreApplication::applicationDirPath()) ==
+                                QDir(QStringLiteral(TASTWERK_PROGRAMMORDNER_INSTALLIERT));
+    if (istInstalliert || !QFileInfo(baubaum).isDir()) {
+        return {installiert};
+    }
+    return {baubaum, installiert};
+}
+
+} // namespace tastwerk::ui

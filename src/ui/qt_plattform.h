@@ -1,0 +1,60 @@
+// The outside world for the core, through Qt: clocks, sound and the free space of a drive.
+#pragma once
+
+#include "platform/datentraeger.h"
+#include "platform/klang.h"
+#include "platform/uhr.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QSoundEffect;
+
+namespace tastwerk::ui {
+
+class QtUhr : public Uhr {
+public:
+    QtUhr();
+    Zeitpunkt jetzt() const override;
+    std::int64_t monotonMs() const override;
+
+private:
+    QElapsedTimer seitStart_;
+};
+
+class QtDatentraeger : public Datentraeger {
+public:
+    std::optional<std::uint64_t> freieBytes(const std::string& ordner) const override;
+};
+
+// Plays wave files found by bare name: first in the start folder, then in the program's data folder.
+// Without a sound device the program goes on silently.
+class QtKlang : public QObject, public Klang {
+    Q_OBJECT
+public:
+    explicit QtKlang(QStringList suchordner, QObject* parent = nullptr);
+    ~QtKlang() override;
+    bool spieleSynchron(const std::string& dateiname) override;
+    void spieleAsynchron(const std::string& dateiname) override;
+    void piepen() override;
+
+    // The full path of a sound file, or empty when no folder holds it.
+    QString finden(const QString& dateiname) const;
+
+private:
+    QSoundEffect* effekt(const QString& pfad);
+
+    QStringList suchordner_;
+    std::unique_ptr<QSoundEffect> asynchron_;
+    std::unique_ptr<QSoundEffect> synchron_;
+};
+
+// Folders holding the program's data (sounds, pictures, help pages): the source tree's assets when the
+// program runs from its build folder, the installed data folder otherwise.
+QStringList datenordner();
+
+} // namespace tastwerk::ui

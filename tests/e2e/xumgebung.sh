@@ -1,0 +1,73 @@
+# Shared by the end-to-end tests: a private X server, and the program started in it.
+# Source this file; it defines starte_x, starte_programm, warte_auf_fenster, bildschirmfoto, aufraeumen.
+
+set -euo pipefail
+
+PROGRAMM=${1:?Pfad zum Programm tastwerk fehlt}
+ARBEIT=$(mktemp -d "${TMPDIR:-/tmp}/tastwerk-e2e-XXXXXX")
+export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+export LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM
+X_PID=""
+PROGRAMM_PID=""
+
+aufraeumen() {
+    [ -n "$PROGRAMM_PID" ] && kill "$PROGRAMM_PID" 2>/dev/null || true
+    [ -n "$X_PID" ] && kill "$X_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$ARBEIT"
+}
+trap aufraeumen EXIT
+
+fehlschlag() {
+    echo "FEHLER: $*" >&2
+    [ -f "$ARBEIT/programm.log" ] && sed 's/^/  programm: /' "$ARBEIT/programm.log" >&2
+    exit 1
+}
+
+# A new X server on a free display; -noreset keeps its keyboard settings between clients.
+starte_x() {
+    command -v Xvfb >/dev/null || fehlschlag "Xvfb ist nicht installiert"
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 "${1:-1024x768x24}" -noreset -nolisten tcp >"$ARBEIT/xvfb.log" 2>&1 &
+    X_PID=$!
+    local nummer=""
+    for _ in $(seq 1 100); do
+        if read -r -t 0.1 nummer <&"$fd" && [ -n "$nummer" ]; then break; fi
+    done
+    [ -n "$nummer" ] || fehlschlag "Xvfb startet nicht"
+    export DISPLAY=":$nummer"
+}
+
+starte_programm() {
+    "$PROGRAMM" "$@" >"$ARBEIT/programm.log" 2>&1 &
+    PROGRAMM_PID=$!
+}
+
+# Waits for the main window and gives it the keyboard focus; prints its window id.
+warte_auf_fenster() {
+    local id=""
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --name "^Tastwerk für Windows 95$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && break
+        kill -0 "$PROGRAMM_PID" 2>/dev/null || fehlschlag "das Programm ist beendet, bevor sein Fenster erschien"
+        sleep 0.1
+    done
+    [ -n "$id" ] || fehlschlag "das Hauptfenster erscheint nicht"
+    xdotool windowfocus --sync "$id" >/dev/null 2>&1 || true
+    echo "$id"
+}
+
+bildschirmfoto() {
+    if command -v import >/dev/null; then import -window root "$1"; fi
+}
+
+# Waits until the program has ended; fails after the given seconds.
+warte_auf_ende() {
+    for _ in $(seq 1 $(( ${1:-10} * 10 ))); do
+        kill -0 "$PROGRAMM_PID" 2>/dev/null || { wait "$PROGRAMM_PID" || true; PROGRAMM_PID=""; return 0; }
+        sleep 0.1
+    done
+    fehlschlag "das Programm endet nicht"
+}

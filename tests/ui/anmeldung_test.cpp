@@ -1,0 +1,229 @@
+// The sign-in and shutdown as a learner meets them: the name box, the first screen, the close question.
+#include "testhilfen.h"
+
+#include "session/benutzerdatei.h"
+#include "ui/begruessungstext.h"
+#include "ui/namensfeld.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace tastwerk;
+using namespace tastwerk::test;
+
+namespace {
+std::vector<Benutzerdatensatz> gespeicherte(const Testfenster& t) {
+    return Benutzerdatei(t.ordner.pfad()).alleLesen();
+}
+QList<QAbstractButton*> hauptmenueKnoepfe(ui::Hauptfenster& f) {
+    return f.seiten().hauptmenue->findChildren<QAbstractButton*>();
+}
+} // namespace
+
+class AnmeldungTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ersterBildschirmZeigtNurNamensaufforderungUndBegruessung() {
+        Testfenster t;
+        ui::Hauptfenster& f = *t.fenster;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Tastwerk für Windows 95"));
+        QVERIFY(f.namensfeld()->isVisible());
+        QCOMPARE(f.namensaufforderung()->text(), QStringLiteral("Bitte geben Sie Ihren Benutzernamen ein:"));
+        QVERIFY(f.begruessungstext()->isVisible());
+        QVERIFY(f.begruessungstext()->toPlainText().contains(QStringLiteral("rechten Maustaste")));
+        QVERIFY(f.seiten().tastatur->isVisible());
+        const auto knoepfe = hauptmenueKnoepfe(f);
+        QCOMPARE(knoepfe.size(), 5);
+        for (auto* k : knoepfe) {
+            QVERIFY2(!k->isEnabled(), qPrintable(k->text()));
+        }
+        QVERIFY(!f.aktionen().menuStart->menuAction()->isEnabled());
+        QVERIFY(!f.aktionen().menueExtras->isEnabled());
+        QVERIFY(f.aktionen().beenden->isEnabled());
+        QVERIFY(f.aktionen().hilfe->isEnabled());
+        for (QGroupBox* s : {f.seiten().einstellungen, f.seiten().buchstabenuebung, f.seiten().wortuebung,
+                             f.seiten().extras, f.seiten().fehlerraster, f.seiten().hinweistext}) {
+            QVERIFY2(!s->isVisible(), qPrintable(s->title()));
+        }
+        QVERIFY(!std::filesystem::exists(t.datei("Benutzer.dat")));
+    }
+
+    void enterImLeerenNamensfeldTutNichts() {
+        Testfenster t;
+        tasteDruecken(t.fenster->namensfeld(), Qt::Key_Return, QStringLiteral("\r"));
+        QVERIFY(!t.sitzung().angemeldet);
+        QVERIFY(!std::filesystem::exists(t.datei("Benutzer.dat")));
+        QVERIFY(t.fenster->namensfeld()->isVisible());
+    }
+
+    void namensfeldSchreibtGrossUndNimmtNurWasDieDateiHaltenKann() {
+        Testfenster t;
+        ui::Namensfeld* feld = t.fenster->namensfeld();
+        tippen(feld, QStringLiteral("jürgen ÿš"));
+        QCOMPARE(feld->text(), QStringLiteral("JÜRGEN ŸŠ"));
+        feld->clear();
+        tippen(feld, QStringLiteral("straße"));
+        QCOMPARE(feld->text(), QStringLiteral("STRAßE"));
+        feld->clear();
+        tippen(feld, QStringLiteral("łódź"));
+        QCOMPARE(feld->text(), QStringLiteral("ÓD"));
+        feld->clear();
+        feld->insert(QStringLiteral("anna\u0142\u20AC")); // pasted: ł is refused, € is kept
+        QCOMPARE(feld->text(), QStringLiteral("ANNA€"));
+        feld->clear();
+        tippen(feld, QString(50, QChar('x')));
+        QCOMPARE(feld->text().size(), 45);
+    }
+
+    void ersteAnmeldungLegtDenBenutzerAnUndGibtDasHauptmenueFrei() {
+        Testfenster t;
+        ui::Hauptfenster& f = *t.fenster;
+        t.anmelden(QStringLiteral("jürgen"));
+
+        QVERIFY(t.sitzung().angemeldet);
+        QVERIFY(!f.namensfeld()->isVisible());
+        QVERIFY(!f.namensfeld()->isEnabled());
+        QVERIFY(!f.namensaufforderung()->isVisible());
+        QVERIFY(std::filesystem::is_directory(t.datei("Texte")));
+        const auto saetze = gespeicherte(t);
+        QCOMPARE(saetze.size(), std::size_t(1));
+        QCOMPARE(saetze[0].benutzername, std::string("J\xDCRGEN"));
+        QCOMPARE(saetze[0].benutzungen, 0);
+        for (auto* k : hauptmenueKnoepfe(f)) {
+            QVERIFY2(k->isEnabled(), qPrintable(k->text()));
+        }
+        QVERIFY(f.aktionen().menuStart->menuAction()->isEnabled());
+        QVERIFY(f.aktionen().menueBenutzerdaten->isEnabled());
+        QVERIFY(f.aktionen().eigeneTexte->menuAction()->isEnabled());
+        QVERIFY(f.aktionen().textfensterVergroessern->isEnabled());
+        QVERIFY(!f.aktionen().textfensterVerkleinern->isEnabled());
+        QCOMPARE(f.begruessungstext()->y(), 600 * 50 / 77);
+        QCOMPARE(f.begruessungstext()->height(), 600 * 200 / 923);
+        QCOMPARE(f.begruessungstext()->toolTip(),
+                 QStringLiteral("Bitte klicken Sie in dieses Fenster, um es zu vergrössern"));
+
+        // A second Enter signs in nobody else.
+        tasteDruecken(f.namensfeld(), Qt::Key_Return, QStringLiteral("\r"));
+        QCOMPARE(gespeicherte(t).size(), std::size_t(1));
+    }
+
+    void schliessenSpeichertFragtUndNeinLaesstAllesWieEsWar() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        t.sitzung().lektionNr = 5;
+        {
+            Meldungsantwort nein(QMessageBox::No);
+            QVERIFY(!t.fenster->close());
+            QVERIFY(nein.beantwortet());
+            QCOMPARE(nein.text(), QStringLiteral("Tastwerk beenden ?"));
+        }
+        QVERIFY(t.fenster->isVisible());
+        QCOMPARE(t.sitzung().lektionNr, 5);
+        QVERIFY(t.sitzung().angemeldet);
+        QCOMPARE(gespeicherte(t)[0].lektionNr, 5);
+        QCOMPARE(gespeicherte(t)[0].benutzungen, 1);
+
+        Meldungsantwort ja(QMessageBox::Yes);
+        QVERIFY(t.fenster->close());
+        QVERIFY(ja.beantwortet());
+        QVERIFY(!t.fenster->isVisible());
+    }
+
+    void bekannterNameStelltDieEinstellungenWiederHer() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        t.sitzung().wunschAnschlaege = 90;
+        t.sitzung().tastaturlayout = Tastaturlayout::USA;
+        {
+            Meldungsantwort ja(QMessageBox::Yes);
+            t.fenster->close();
+        }
+        t.neuStarten();
+        t.anmelden(QStringLiteral("anna"));
+        QCOMPARE(t.sitzung().sitzungszahl, 2u);
+        QCOMPARE(t.sitzung().wunschAnschlaege, 90);
+        QCOMPARE(t.sitzung().tastaturlayout, Tastaturlayout::USA);
+        QCOMPARE(t.fenster->wiederholungsTasten()->text(), QStringLiteral("a s d f  j k l ; + Leertaste"));
+        QCOMPARE(gespeicherte(t).size(), std::size_t(1));
+    }
+
+    void einbuchstabigerNameWirdBeimSchliessenNichtGespeichert() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("x"));
+        t.sitzung().lektionNr = 9;
+        Meldungsantwort ja(QMessageBox::Yes);
+        t.fenster->close();
+        QVERIFY(ja.beantwortet());
+        QCOMPARE(gespeicherte(t)[0].lektionNr, 1);
+    }
+
+    void beendenOhneFrageSpeichertOhneZuFragen() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        t.sitzung().lektionNr = 3;
+        Meldungsantwort keine(QMessageBox::Yes, 300);
+        t.fenster->beendenOhneFrage();
+        QTest::qWait(350);
+        QVERIFY(!keine.beantwortet());
+        QVERIFY(!t.fenster->isVisible());
+        QCOMPARE(gespeicherte(t)[0].lektionNr, 3);
+    }
+
+    void fehlerBeimAnmeldenWirdGemeldetUndDasNamensfeldBleibt() {
+        Testfenster t;
+        std::filesystem::create_directory(t.datei("Benutzer.dat"));
+        Meldungsantwort ok(QMessageBox::Ok);
+        t.anmelden(QStringLiteral("anna"));
+        QVERIFY(ok.beantwortet());
+        QVERIFY(ok.text().contains(QStringLiteral("Benutzer.dat")));
+        QVERIFY(!t.sitzung().angemeldet);
+        QVERIFY(t.fenster->namensfeld()->isVisible());
+        QVERIFY(t.fenster->namensfeld()->isEnabled());
+    }
+
+    void beschaedigteDateiWirdGesichertUndGemeldet() {
+        Testfenster t;
+        {
+            FILE* f = std::fopen(t.datei("Benutzer.dat").c_str(), "wb");
+            std::fwrite("kaputt", 1, 6, f);
+            std::fclose(f);
+        }
+        Meldungsantwort ok(QMessageBox::Ok);
+        t.anmelden(QStringLiteral("anna"));
+        QVERIFY(ok.beantwortet());
+        QVERIFY(ok.text().contains(QStringLiteral("Benutzer.dat.beschaedigt")));
+        QVERIFY(t.sitzung().angemeldet);
+        QCOMPARE(std::filesystem::file_size(t.datei("Benutzer.dat")), std::uintmax_t(376));
+        QCOMPARE(std::filesystem::file_size(t.datei("Benutzer.dat.beschaedigt")), std::uintmax_t(6));
+    }
+
+    void zuWenigSpeicherWirdBeimStartGemeldet() {
+        Testfenster t;
+        t.datentraeger.frei = 1500;
+        Meldungsantwort ok(QMessageBox::Ok);
+        t.fenster->speicherPruefen();
+        QVERIFY(ok.beantwortet());
+        QCOMPARE(ok.text(),
+                 QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
+                                "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
+        t.datentraeger.frei.reset(); // unreadable: no message
+        Meldungsantwort keine(QMessageBox::Ok, 200);
+        t.fenster->speicherPruefen();
+        QTest::qWait(250);
+        QVERIFY(!keine.beantwortet());
+    }
+
+    void schriftgroessenPassenAufBreiteBildschirme() {
+        Testfenster t(QSize(1920, 1080));
+        t.anmelden(QStringLiteral("anna"));
+        const auto satz = gespeicherte(t)[0];
+        QCOMPARE(int(satz.schriftgroessen[0]), 255);
+        QCOMPARE(int(satz.schriftgroessen[1]), 1920 / 44);
+    }
+};
+
+QTEST_MAIN(AnmeldungTest)
+#include "anmeldung_test.moc"
