@@ -3,6 +3,7 @@
 #include "platform/zeichensatz.h"
 #include "ui/aktionsknopf.h"
 #include "ui/begruessungstext.h"
+#include "ui/einstellungen_seite.h"
 #include "ui/fehlerraster.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
@@ -60,6 +61,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     fehlerraster_ = new Fehlerraster(seiten_.fehlerraster);
     auto* rasterRahmen = new QHBoxLayout(seiten_.fehlerraster);
     rasterRahmen->addWidget(fehlerraster_);
+
+    einstellungen_ = new EinstellungenSeite(seiten_.einstellungen, sitzung_, masse_);
 
     wiederholungsTasten_ = new QLabel(seiten_.extras);
     wiederholungsTasten_->setGeometry(masse_.r(12, 22, 300, 20));

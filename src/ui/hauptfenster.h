@@ -18,6 +18,7 @@
 namespace tastwerk::ui {
 
 class Begruessungstext;
+class EinstellungenSeite;
 class Fehlerraster;
 class Logo;
 class Namensfeld;
@@ -47,6 +48,7 @@ public:
     Begruessungstext* begruessungstext() const { return begruessung_; }
     Fehlerraster* fehlerraster() const { return fehlerraster_; }
     QLabel* wiederholungsTasten() const { return wiederholungsTasten_; }
+    EinstellungenSeite* einstellungen() const { return einstellungen_; }
 
     // Saves the session into the learner's record; a failure is shown to the learner. True on success.
     bool datenaufdiskschreiben();
@@ -82,6 +84,7 @@ private:
     Begruessungstext* begruessung_ = nullptr;
     Fehlerraster* fehlerraster_ = nullptr;
     QLabel* wiederholungsTasten_ = nullptr;
+    EinstellungenSeite* einstellungen_ = nullptr;
     QTimer takt_;
     bool ohneFrage_ = false;
 };

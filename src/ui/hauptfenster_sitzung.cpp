@@ -3,6 +3,7 @@
 #include "platform/zeichensatz.h"
 #include "session/anmeldung.h"
 #include "ui/begruessungstext.h"
+#include "ui/einstellungen_seite.h"
 #include "ui/hauptfenster.h"
 #include "ui/namensfeld.h"
 
@@ -71,6 +72,9 @@ void Hauptfenster::angemeldetAnzeigen() {
     namensfeld_->setEnabled(false);
     namensaufforderung_->hide();
     begruessungPlatzieren(masse_.h(50, 77), masse_.h(200, 923));
+
+    // 11. and 12. The loaded values in the controls that show them.
+    einstellungen_->anzeigen();
     setFocus();
 }
 

@@ -3,6 +3,7 @@
 
 #include "session/benutzerdatei.h"
 #include "ui/begruessungstext.h"
+#include "ui/einstellungen_seite.h"
 #include "ui/namensfeld.h"
 
 #include <QAbstractButton>
@@ -148,6 +149,46 @@ private slots:
         QCOMPARE(t.sitzung().tastaturlayout, Tastaturlayout::USA);
         QCOMPARE(t.fenster->wiederholungsTasten()->text(), QStringLiteral("a s d f  j k l ; + Leertaste"));
         QCOMPARE(gespeicherte(t).size(), std::size_t(1));
+    }
+
+    void gespeicherteWerteErscheinenInDenEinstellungen() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        t.sitzung().wunschAnschlaege = 120;
+        t.sitzung().wunschFehlerrate = 0.7f;
+        t.sitzung().wiederholungsanteil = 41;
+        t.sitzung().berichtigungErzwingen = 0;
+        t.sitzung().tonBeiTippfehler = false;
+        t.sitzung().stimme = true;
+        t.sitzung().schriftarten[1] = "Courier New";
+        t.sitzung().schriftstil2 = 3;
+        t.fenster->beendenOhneFrage();
+        t.neuStarten();
+        t.anmelden(QStringLiteral("anna"));
+        ui::EinstellungenSeite* e = t.fenster->einstellungen();
+        QCOMPARE(e->anschlagRegler()->value(), 120);
+        QCOMPARE(e->anschlagText()->text(), QStringLiteral("Anschläge pro Minute: 120"));
+        QCOMPARE(e->fehlerRegler()->value(), 7);
+        QCOMPARE(e->fehlerText()->text(), QStringLiteral("Höchste zulässige Fehlerrate: 0.7 %"));
+        QCOMPARE(e->wiederholungText()->text(), QStringLiteral("Buchstaben zu 41 %"));
+        QVERIFY(e->nurZaehlen()->isChecked());
+        QVERIFY(!e->berichtigung()->isChecked());
+        QVERIFY(!e->beiTippfehler()->isChecked());
+        QVERIFY(e->stimme()->isChecked());
+        QCOMPARE(e->schriftTexte()[1]->text(), QStringLiteral("Courier New"));
+        QVERIFY(e->schriftTexte()[1]->font().bold());
+        QVERIFY(e->schriftTexte()[1]->font().italic());
+        QCOMPARE(e->schriftTexte()[0]->text(), QStringLiteral("Times New Roman"));
+        // The sliders write back what they show.
+        QCOMPARE(t.sitzung().wunschFehlerrate, 0.7f);
+
+        // A new learner's defaults: 3.5 % at position 35.
+        Testfenster neu;
+        neu.anmelden(QStringLiteral("bernd"));
+        QCOMPARE(neu.fenster->einstellungen()->fehlerRegler()->value(), 35);
+        QCOMPARE(neu.fenster->einstellungen()->fehlerText()->text(),
+                 QStringLiteral("Höchste zulässige Fehlerrate: 3.5 %"));
+        QCOMPARE(neu.fenster->einstellungen()->anschlagRegler()->value(), 40);
     }
 
     void einbuchstabigerNameWirdBeimSchliessenNichtGespeichert() {

@@ -1,0 +1,176 @@
+#include "ui/einstellungen_seite.h"
+
+#include "platform/zahlformat.h"
+#include "platform/zeichensatz.h"
+
+#include <QButtonGroup>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace tastwerk::ui {
+
+namespace {
+
+QSlider* regler(QWidget* eltern, int von, int bis, int teilung, const QString& name) {
+    auto* r = new QSlider(Qt::Horizontal, eltern);
+    r->setRange(von, bis);
+    r->setTickInterval(teilung);
+    r->setTickPosition(QSlider::TicksBelow);
+    r->setSingleStep(1);
+    r->setPageStep(teilung);
+    r->setAccessibleName(name);
+    return r;
+}
+
+QFont::Weight gewicht(std::uint8_t stil) {
+    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
+}
+
+} // namespace
+
+QString fehlerratenText(float rate) {
+    return QStringLiteral("Höchste zulässige Fehlerrate: ") + QString::fromStdString(festkomma(rate, 1, 3)) +
+           QStringLiteral(" %");
+}
+
+EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
+    : QObject(rahmen), rahmen_(rahmen), sitzung_(sitzung) {
+    // Learning goals.
+    lernziele_ = new QGroupBox(QStringLiteral("Lernziele"), rahmen);
+    lernziele_->setGeometry(m.r(8, 18, 300, 206));
+    auto* ziele = new QVBoxLayout(lernziele_);
+    anschlagText_ = new QLabel(lernziele_);
+    anschlagRegler_ = regler(lernziele_, 20, 260, 10, QStringLiteral("Anschläge pro Minute"));
+    anschlagRegler_->setValue(50);
+    fehlerText_ = new QLabel(lernziele_);
+    fehlerRegler_ = regler(lernziele_, 0, 60, 5, QStringLiteral("Höchste Fehlerrate"));
+    fehlerRegler_->setValue(0);
+    auto* bekannt = new QLabel(QStringLiteral("Wiederholung schon bekannter"), lernziele_);
+    wiederholungText_ = new QLabel(lernziele_);
+    wiederholungRegler_ = regler(lernziele_, 20, 50, 3, QStringLiteral("Wiederholungsanteil"));
+    wiederholungRegler_->setValue(20);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{anschlagText_, anschlagRegler_, fehlerText_, fehlerRegler_, bekannt,
+                                         wiederholungText_, wiederholungRegler_}) {
+        ziele->addWidget(w);
+    }
+    connect(anschlagRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::wunschanpm);
+    connect(fehlerRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::wunschfehlerrate);
+    connect(wiederholungRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::trackBar3Change);
+
+    // Fonts.
+    auto* schriften = new QGroupBox(QStringLiteral("Schriftarten"), rahmen);
+    schriften->setGeometry(m.r(316, 18, 230, 206));
+    auto* schriftSpalte = new QVBoxLayout(schriften);
+    const QString ziele3[] = {QStringLiteral("Buchstabenübung"), QStringLiteral("Wortübung"),
+                              QStringLiteral("Eigene Texte üben")};
+    auto* zielGruppe = new QButtonGroup(this);
+    for (int k = 0; k < 3; ++k) {
+        schriftZiele_[k] = new QRadioButton(ziele3[k], schriften);
+        zielGruppe->addButton(schriftZiele_[k]);
+        schriftTexte_[k] = new QLabel(schriften);
+        schriftTexte_[k]->setAccessibleName(QStringLiteral("Schrift ") + ziele3[k]);
+        schriftSpalte->addWidget(schriftZiele_[k]);
+        schriftSpalte->addWidget(schriftTexte_[k]);
+    }
+    schriftZiele_[0]->setChecked(true);
+
+    // Typing errors.
+    auto* tippfehler = new QGroupBox(QStringLiteral("Tippfehler"), rahmen);
+    tippfehler->setGeometry(m.r(554, 18, 226, 70));
+    auto* modus = new QVBoxLayout(tippfehler);
+    berichtigung_ = new QRadioButton(QStringLiteral("Berichtigung"), tippfehler);
+    berichtigung_->setToolTip(QStringLiteral("Tippfehler müssen berichtigt werden."));
+    nurZaehlen_ = new QRadioButton(QStringLiteral("nur zählen"), tippfehler);
+    nurZaehlen_->setToolTip(QStringLiteral("Tippfehler werden nur gezählt."));
+    modus->addWidget(berichtigung_);
+    modus->addWidget(nurZaehlen_);
+    connect(berichtigung_, &QRadioButton::clicked, this,
+            [this] { sitzung_.berichtigungErzwingen = berichtigung_->isChecked() ? 1 : 0; });
+    connect(nurZaehlen_, &QRadioButton::clicked, this,
+            [this] { sitzung_.berichtigungErzwingen = nurZaehlen_->isChecked() ? 0 : 1; });
+
+    // The keyboard layout group is put here by the keyboard's owner.
+    layoutPlatz_ = new QGroupBox(QStringLiteral("Tastaturlayout"), rahmen);
+    layoutPlatz_->setGeometry(m.r(554, 92, 226, 132));
+
+    // Sound.
+    auto* klang = new QGroupBox(QStringLiteral("Sound"), rahmen);
+    klang->setGeometry(m.r(554, 228, 226, 44));
+    bei_ = new QCheckBox(QStringLiteral("Bei"), klang);
+    bei_->setToolTip(QStringLiteral("Ton bei Tippfehler"));
+    stimme_ = new QCheckBox(QStringLiteral("Stimme"), klang);
+    auto* klangZeile = new QHBoxLayout(klang);
+    klangZeile->addWidget(bei_);
+    klangZeile->addWidget(stimme_);
+    connect(bei_, &QCheckBox::clicked, this, [this](bool an) {
+        sitzung_.tonBeiTippfehler = an;
+        emit tonBeiTippfehlerGeaendert(an);
+    });
+    connect(stimme_, &QCheckBox::clicked, this, [this](bool an) {
+        sitzung_.stimme = an;
+        emit stimmeGeaendert(an);
+    });
+
+    // Colours: the buttons are filled in by the colour settings.
+    farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen);
+    farben_->setGeometry(m.r(8, 228, 538, 44));
+
+    rahmen->resize(rahmen->width(), m.s(280));
+}
+
+void EinstellungenSeite::wunschanpm(int position) {
+    sitzung_.wunschAnschlaege = position;
+    zielTexteAktualisieren();
+}
+
+void EinstellungenSeite::wunschfehlerrate(int position) {
+    sitzung_.wunschFehlerrate = static_cast<float>(position * 0.1);
+    zielTexteAktualisieren();
+}
+
+void EinstellungenSeite::trackBar3Change(int position) {
+    sitzung_.wiederholungsanteil = static_cast<std::uint8_t>(position);
+    wiederholungText_->setText(QStringLiteral("Buchstaben zu %1 %").arg(position));
+}
+
+void EinstellungenSeite::zielTexteAktualisieren() {
+    anschlagText_->setText(QStringLiteral("Anschläge pro Minute: %1").arg(sitzung_.wunschAnschlaege));
+    fehlerText_->setText(fehlerratenText(sitzung_.wunschFehlerrate));
+}
+
+void EinstellungenSeite::anzeigen() {
+    bei_->setChecked(sitzung_.tonBeiTippfehler);
+    stimme_->setChecked(sitzung_.stimme);
+    // The sliders' change handlers take the positions over, as when the learner moves them.
+    const int anschlaege = sitzung_.wunschAnschlaege;
+    const int fehlerPosition = int(std::nearbyint(double(sitzung_.wunschFehlerrate) * 10));
+    const int anteil = sitzung_.wiederholungsanteil;
+    anschlagRegler_->setValue(anschlaege);
+    wunschanpm(anschlagRegler_->value());
+    fehlerRegler_->setValue(fehlerPosition);
+    wunschfehlerrate(fehlerRegler_->value());
+    wiederholungRegler_->setValue(anteil);
+    trackBar3Change(wiederholungRegler_->value());
+    berichtigung_->setChecked(sitzung_.berichtigungErzwingen == 1);
+    nurZaehlen_->setChecked(sitzung_.berichtigungErzwingen == 0);
+    schriftenAnzeigen();
+}
+
+void EinstellungenSeite::schriftenAnzeigen() {
+    const std::uint8_t stile[3] = {0, sitzung_.schriftstil2, sitzung_.schriftstil3};
+    for (int k = 0; k < 3; ++k) {
+        const QString name = QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k]));
+        QFont schrift(name);
+        schrift.setPointSize(10);
+        if (stile[k] <= 3) {
+            schrift.setWeight(gewicht(stile[k]));
+            schrift.setItalic(stile[k] >= 2);
+        }
+        schriftTexte_[k]->setFont(schrift);
+        schriftTexte_[k]->setText(name);
+    }
+}
+
+} // namespace tastwerk::ui
