@@ -1,4 +1,5 @@
 // Tastwerk: start-up of the program.
+#include "course/uebungstexte.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_plattform.h"
 #include "ui/signalwaechter.h"
@@ -15,6 +16,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The exercise lines are filled once, before the window opens.
+    tastwerk::uebungszeilen();
     QApplication::setApplicationName(QStringLiteral("Win95TWK"));
     QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
 

@@ -1,0 +1,78 @@
+#include "ui/statusleiste.h"
+
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QStyle>
+
+namespace tastwerk::ui {
+
+namespace {
+QLabel* feld(QWidget* eltern, const QString& text, const QString& hinweis) {
+    auto* l = new QLabel(text, eltern);
+    l->setToolTip(hinweis);
+    l->setAccessibleName(hinweis);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+} // namespace
+
+Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Statusleiste"));
+    anschlaege_ =
+        feld(this, QStringLiteral("Anschläge: 0"), QStringLiteral("Wieviele Anschläge haben Sie geleistet?"));
+    tempo_ = feld(this, QStringLiteral("Anschläge pro Minute: 0  "),
+                  QStringLiteral("Wieviele Anschläge schaffen Sie pro Minute?"));
+    fehler_ = feld(this, QStringLiteral("Fehler: 0"), QStringLiteral("Wieviele Fehler haben Sie gemacht?"));
+    fehleranteil_ = feld(this, QStringLiteral("Fehleranteil: 0.00 %"),
+                         QStringLiteral("Wieviel Prozent der Tastaturanschäge waren falsch?"));
+    pausentext_ = new QLabel(QStringLiteral("- P A U S E -"), this);
+    QFont gross = pausentext_->font();
+    gross.setBold(true);
+    gross.setPointSize(gross.pointSize() + 6);
+    pausentext_->setFont(gross);
+    pausentext_->setAlignment(Qt::AlignCenter);
+    pausentext_->setStyleSheet(QStringLiteral("color: #FFFF00;"));
+    pausentext_->hide();
+    abbruch_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QString(), this);
+    abbruch_->setToolTip(QStringLiteral("Abbruch"));
+    abbruch_->setAccessibleName(QStringLiteral("Abbruch"));
+    abbruch_->setFocusPolicy(Qt::NoFocus);
+
+    auto* zeile = new QHBoxLayout(this);
+    zeile->setContentsMargins(4, 2, 4, 2);
+    zeile->addWidget(anschlaege_, 2);
+    zeile->addWidget(tempo_, 3);
+    zeile->addWidget(fehler_, 2);
+    zeile->addWidget(fehleranteil_, 3);
+    zeile->addWidget(pausentext_, 10);
+    zeile->addWidget(abbruch_, 0);
+
+    popup_ = new QMenu(this);
+    pause_ = popup_->addAction(QStringLiteral("Pause"));
+}
+
+void Statusleiste::setPausiert(bool pausiert) {
+    pausiert_ = pausiert;
+    QPalette p = palette();
+    p.setColor(QPalette::Window,
+               pausiert ? QColor(0x00, 0x00, 0x80) : parentWidget()->palette().color(QPalette::Button));
+    setPalette(p);
+    for (QLabel* l : {anschlaege_, tempo_, fehler_, fehleranteil_}) {
+        l->setVisible(!pausiert);
+    }
+    pausentext_->setVisible(pausiert);
+}
+
+void Statusleiste::setRot(QLabel* label, bool rot) {
+    label->setStyleSheet(rot ? QStringLiteral("color: #FF0000;") : QString());
+}
+
+void Statusleiste::contextMenuEvent(QContextMenuEvent* e) {
+    popup_->popup(e->globalPos());
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,48 @@
+// The status bar at the bottom of the window: keystrokes, speed, errors, error percentage, the pause
+// text and the cancel button.
+#pragma once
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tastwerk::ui {
+
+class Statusleiste : public QFrame {
+    Q_OBJECT
+public:
+    explicit Statusleiste(QWidget* parent = nullptr);
+
+    QLabel* anschlaege() const { return anschlaege_; }
+    QLabel* tempo() const { return tempo_; }
+    QLabel* fehler() const { return fehler_; }
+    QLabel* fehleranteil() const { return fehleranteil_; }
+    QLabel* pausentext() const { return pausentext_; }
+    QPushButton* abbruch() const { return abbruch_; }
+    QAction* pauseAktion() const { return pause_; }
+    QMenu* popup() const { return popup_; }
+
+    // Navy blue with the pause text, or the standard look with the four figures.
+    void setPausiert(bool pausiert);
+    bool pausiert() const { return pausiert_; }
+
+    static void setRot(QLabel* label, bool rot);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    QLabel* anschlaege_;
+    QLabel* tempo_;
+    QLabel* fehler_;
+    QLabel* fehleranteil_;
+    QLabel* pausentext_;
+    QPushButton* abbruch_;
+    QMenu* popup_;
+    QAction* pause_;
+    bool pausiert_ = false;
+};
+
+} // namespace tastwerk::ui
