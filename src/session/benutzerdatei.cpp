@@ -3,6 +3,7 @@
 #include "platform/datei.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tastwerk {
 
@@ -36,6 +37,31 @@ std::string freierSicherungsname(const std::string& pfad) {
         kandidat = pfad + ".beschaedigt-" + std::to_string(nummer);
     }
     return kandidat;
+}
+
+std::optional<Fundstelle> fundstelleIn(const std::vector<Benutzerdatensatz>& saetze,
+                                       const std::string& name) {
+    const auto index = findeName(saetze, name);
+    if (!index) {
+        return std::nullopt;
+    }
+    return Fundstelle{saetze[*index], static_cast<int>(*index) + 1};
+}
+
+// The record to delete: row `zeile`, or, when that row no longer holds the name the table showed,
+// the record of that name.
+std::optional<std::size_t> zuLoeschen(const std::vector<Benutzerdatensatz>& saetze, int zeile,
+                                      const std::optional<std::string>& gezeigterName) {
+    const bool zeileVorhanden = zeile >= 1 && static_cast<std::size_t>(zeile) <= saetze.size();
+    if (zeileVorhanden &&
+        (!gezeigterName ||
+         gleicherName(saetze[static_cast<std::size_t>(zeile) - 1].benutzername, *gezeigterName))) {
+        return static_cast<std::size_t>(zeile) - 1;
+    }
+    if (gezeigterName) {
+        return findeName(saetze, *gezeigterName);
+    }
+    return std::nullopt;
 }
 
 void satzSchreiben(Datei& datei, std::size_t index, const Benutzerdatensatz& satz) {
@@ -98,8 +124,60 @@ int Benutzerdatei::speichern(const Benutzerdatensatz& satz) {
 }
 
 std::vector<Benutzerdatensatz> Benutzerdatei::alleLesen() const {
+    const Ordnersperre sperre(ordner_);
     const Datei datei(pfad_, Datei::Art::Lesen);
     return saetzeAus(datei.allesLesen());
+}
+
+std::optional<Fundstelle> Benutzerdatei::lesen(const std::string& name) const {
+    return fundstelleIn(alleLesen(), name);
+}
+
+Loeschergebnis Benutzerdatei::loeschen(int zeile, const std::string& angemeldeterName,
+                                       const std::optional<std::string>& gezeigterName) {
+    const Ordnersperre sperre(ordner_);
+    zwischendateienEntfernen();
+    std::vector<std::uint8_t> inhalt = Datei(pfad_, Datei::Art::Lesen).allesLesen();
+    std::vector<Benutzerdatensatz> saetze = saetzeAus(inhalt);
+
+    Loeschergebnis ergebnis;
+    const auto index = zuLoeschen(saetze, zeile, gezeigterName);
+    if (!index) {
+        ergebnis.art = Loeschergebnis::Art::NichtVorhanden;
+    } else if (gleicherName(saetze[*index].benutzername, angemeldeterName)) {
+        ergebnis.art = Loeschergebnis::Art::Verweigert;
+    } else {
+        // The stored bytes of the last record move as they are; a trailing fragment stays behind them.
+        const std::size_t letzter = saetze.size() - 1;
+        const auto anfang = [&](std::size_t k) {
+            return inhalt.begin() + static_cast<std::ptrdiff_t>(k * Satzlaenge);
+        };
+        if (*index != letzter) {
+            std::copy_n(anfang(letzter), Satzlaenge, anfang(*index));
+            saetze[*index] = saetze[letzter];
+        }
+        inhalt.erase(anfang(letzter), anfang(letzter + 1));
+        saetze.pop_back();
+        atomarSchreiben(pfad_, inhalt);
+        ergebnis.art = Loeschergebnis::Art::Geloescht;
+    }
+    ergebnis.benutzerzahl = static_cast<int>(saetze.size());
+    ergebnis.angemeldeter = fundstelleIn(saetze, angemeldeterName);
+    return ergebnis;
+}
+
+void Benutzerdatei::zwischendateienEntfernen() const {
+    // atomarSchreiben names its temporary file after the target with ".neu-" and six letters.
+    // Tidying is a courtesy: what cannot be removed stays and does no harm.
+    const std::string praefix = std::filesystem::path(pfad_).filename().string() + ".neu-";
+    std::error_code fehler;
+    std::filesystem::directory_iterator eintrag(ordner_, fehler);
+    for (; !fehler && eintrag != std::filesystem::directory_iterator(); eintrag.increment(fehler)) {
+        if (eintrag->path().filename().string().starts_with(praefix)) {
+            std::error_code egal;
+            std::filesystem::remove(eintrag->path(), egal);
+        }
+    }
 }
 
 } // namespace tastwerk

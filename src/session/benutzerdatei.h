@@ -1,5 +1,6 @@
 // The user file Benutzer.dat: a flat sequence of 376-byte records, one per learner, found by name.
-// Every change holds an exclusive lock on the folder, so two running copies never interleave.
+// Every operation holds an exclusive lock on the folder from its first read to its last write, so two
+// running copies never interleave and never read a record while it is being written.
 #pragma once
 
 #include "session/benutzerdatensatz.h"
@@ -10,6 +11,24 @@
 #include <vector>
 
 namespace tastwerk {
+
+// A learner's record and the 1-based position after it in the file.
+struct Fundstelle {
+    Benutzerdatensatz satz;
+    int satzposition = 0;
+};
+
+struct Loeschergebnis {
+    enum class Art {
+        Geloescht,
+        Verweigert,     // the chosen learner is the signed-in one; the file is unchanged
+        NichtVorhanden, // no such row (any more); the file is unchanged
+    };
+    Art art = Art::NichtVorhanden;
+    int benutzerzahl = 0; // users in the file afterwards
+    // The signed-in learner's record as the file holds it afterwards, found by name from the start.
+    std::optional<Fundstelle> angemeldeter;
+};
 
 class Benutzerdatei {
 public:
@@ -39,7 +58,22 @@ public:
     // All whole records in file order.
     std::vector<Benutzerdatensatz> alleLesen() const;
 
+    // The record of `name`, searched from the start; nothing when the name is not in the file.
+    std::optional<Fundstelle> lesen(const std::string& name) const;
+
+    // Deletes the learner of table row `zeile` (1-based, record zeile - 1): the last record takes its
+    // place and the file becomes one record shorter. The signed-in learner is never deleted. The new
+    // content is written in one atomic step, so after a crash the file is either the old or the new one.
+    // `gezeigterName` is the name the table showed in that row: when another running copy has moved
+    // the records since, the learner of that name is deleted wherever it now stands, never another one.
+    Loeschergebnis loeschen(int zeile, const std::string& angemeldeterName,
+                            const std::optional<std::string>& gezeigterName = std::nullopt);
+
 private:
+    // Removes the temporary files that a copy of the program left behind when it ended in the middle
+    // of a deletion. Only called under the folder lock, when no deletion can be writing one.
+    void zwischendateienEntfernen() const;
+
     std::string ordner_;
     std::string pfad_;
 };

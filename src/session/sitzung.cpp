@@ -110,9 +110,10 @@ Benutzerdatensatz Sitzung::alsDatensatz(const Datum& heute) const {
     for (std::size_t k = 0; k < 3; ++k) {
         s.schriftarten[k] = schriftarten[k].substr(0, SchriftartKapazitaet);
     }
+    const Fingerzaehler& zaehler = wiederholungAktiv ? gespeicherteFingerzaehler : fingerzaehler;
     for (std::size_t k = 0; k < FingergruppenAnzahl; ++k) {
-        s.fingerzaehlerA[k] = gesaettigt16(fingerzaehler[k].anschlaege);
-        s.fingerzaehlerB[k] = gesaettigt16(fingerzaehler[k].fehler);
+        s.fingerzaehlerA[k] = gesaettigt16(zaehler[k].anschlaege);
+        s.fingerzaehlerB[k] = gesaettigt16(zaehler[k].fehler);
     }
     s.hintergrundfarbe = hintergrundfarbe;
     s.tastaturschriftfarbe = tastaturschriftfarbe;

@@ -68,6 +68,8 @@ struct Sitzung {
     bool wiederholungAktiv = false;
     int gespeicherteLektion = 1;
     int gespeicherteStufe = 0;
+    // The per-finger counters of the learner's own lesson, kept aside while a repetition runs.
+    Fingerzaehler gespeicherteFingerzaehler{};
     int wiederholungsLektion = 1;
     int wiederholungsStufe = 0;
     // Lesson up to which the on-screen keyboard shows the keys as learned; 17 = all keys.
@@ -80,7 +82,8 @@ struct Sitzung {
     void ausDatensatzLaden(const Benutzerdatensatz& satz);
 
     // Rebuilds the whole record from the session with today's date. During a repetition the saved
-    // lesson and stage are stored, never the repeated ones; the session itself is not changed.
+    // lesson, stage and per-finger counters are stored, never the repeated ones; the session itself is not
+    // changed.
     Benutzerdatensatz alsDatensatz(const Datum& heute) const;
 };
 
