@@ -1,0 +1,285 @@
+#include "practice/eigene_texte_uebung.h"
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+using namespace tastwerk;
+using tastwerk::test::MerkKlang;
+
+namespace {
+
+constexpr Zeichen Return = ZeichenReturn;
+
+class EigeneTexteTest : public ::testing::Test {
+protected:
+    Sitzung sitzung;
+    MerkKlang klang;
+
+    EigeneTexteUebung gestartet(std::vector<std::string> zeilen, bool berichtigung) {
+        sitzung.berichtigungErzwingen = berichtigung ? 1 : 0;
+        EigeneTexteUebung uebung(std::move(zeilen), sitzung, klang);
+        uebung.EigeneTexte(ZeichenStartaufforderung);
+        return uebung;
+    }
+
+    static const EigeneTexteAnzeige& tippen(EigeneTexteUebung& uebung, std::string_view tasten) {
+        for (char c : tasten) {
+            uebung.EigeneTexte(static_cast<Zeichen>(c));
+        }
+        return uebung.anzeige();
+    }
+};
+
+} // namespace
+
+TEST_F(EigeneTexteTest, StartZeigtNullzaehlerUndMarkiertDasErsteZeichen) {
+    EigeneTexteUebung uebung(std::vector<std::string>{"Hallo", "Welt"}, sitzung, klang);
+    const EigeneTexteAnzeige& a = uebung.EigeneTexte(ZeichenStartaufforderung);
+    EXPECT_EQ(a.anschlaege, "Anschläge: 0");
+    EXPECT_EQ(a.fehler, "Fehler: 0");
+    EXPECT_EQ(a.fehleranteil, "Fehleranteil:  0.00 %");
+    EXPECT_FALSE(a.fehleranteilRot);
+    EXPECT_EQ(a.zeilenanzeige, "Zeile 1 von 2");
+    EXPECT_EQ(a.markierung, 0u);
+    EXPECT_EQ(a.sollzeichen, 'H');
+    EXPECT_FALSE(a.returnHinweis);
+    EXPECT_FALSE(a.uebungsbeginn);
+    // The start call is part of the counter the speed uses, not of the keystrokes shown.
+    EXPECT_EQ(uebung.anschlagzaehler(), 1u);
+    EXPECT_EQ(uebung.anschlaege(), 0u);
+}
+
+TEST_F(EigeneTexteTest, ErsterEchterAnschlagStartetDieZeitmessung) {
+    auto uebung = gestartet({"abc"}, true);
+    EXPECT_TRUE(uebung.EigeneTexte('a').uebungsbeginn);
+    EXPECT_FALSE(uebung.EigeneTexte('b').uebungsbeginn);
+    // A repeated start call neither counts nor judges.
+    const EigeneTexteAnzeige& a = uebung.EigeneTexte(ZeichenStartaufforderung);
+    EXPECT_EQ(a.anschlaege, "Anschläge: 2");
+    EXPECT_EQ(a.sollzeichen, 'c');
+    EXPECT_EQ(uebung.fehlerzaehler(), 0u);
+}
+
+TEST_F(EigeneTexteTest, EinzeiligerTextEndetNachLetztemZeichenUndReturn) {
+    auto uebung = gestartet({"ja"}, true);
+    tippen(uebung, "ja");
+    EXPECT_TRUE(uebung.anzeige().returnHinweis);
+    EXPECT_EQ(uebung.anzeige().sollzeichen, Return);
+    EXPECT_EQ(uebung.anzeige().markierung, 2u);
+    EXPECT_FALSE(uebung.anzeige().textende);
+
+    const EigeneTexteAnzeige& ende = uebung.EigeneTexte(Return);
+    EXPECT_TRUE(ende.textende);
+    EXPECT_TRUE(ende.zeileFertig);
+    EXPECT_FALSE(ende.returnHinweis);
+    EXPECT_EQ(ende.anschlaege, "Anschläge: 3");
+    EXPECT_EQ(ende.zeilenanzeige, "Zeile 1 von 1");
+    EXPECT_TRUE(uebung.textendeErreicht());
+
+    // After the end further keys change nothing and do not end the text a second time.
+    const EigeneTexteAnzeige& danach = uebung.EigeneTexte('x');
+    EXPECT_FALSE(danach.textende);
+    EXPECT_FALSE(danach.tippfehler);
+    EXPECT_EQ(danach.anschlaege, "Anschläge: 3");
+    EXPECT_EQ(uebung.fehlerzaehler(), 0u);
+}
+
+TEST_F(EigeneTexteTest, ReturnEntferntDieFertigeZeileUndZaehltDieZeilenWeiter) {
+    auto uebung = gestartet({"ab", "cd", "ef"}, true);
+    tippen(uebung, "ab");
+    const EigeneTexteAnzeige& a = uebung.EigeneTexte(Return);
+    EXPECT_TRUE(a.zeileFertig);
+    EXPECT_FALSE(a.textende);
+    EXPECT_EQ(a.zeilenanzeige, "Zeile 2 von 3");
+    EXPECT_EQ(a.markierung, 0u);
+    EXPECT_EQ(a.sollzeichen, 'c');
+    EXPECT_EQ(uebung.textzeile(), 1u);
+    EXPECT_FALSE(uebung.EigeneTexte('c').zeileFertig);
+}
+
+TEST_F(EigeneTexteTest, AufLeererZeileGiltNurReturnInBeidenModi) {
+    for (const bool berichtigung : {true, false}) {
+        SCOPED_TRACE(berichtigung ? "Berichtigung" : "nur zählen");
+        auto uebung = gestartet({"a", "", "b"}, berichtigung);
+        tippen(uebung, "a");
+        const EigeneTexteAnzeige& leer = uebung.EigeneTexte(Return);
+        EXPECT_EQ(leer.zeilenanzeige, "Zeile 2 von 3");
+        EXPECT_TRUE(leer.returnHinweis);
+        EXPECT_EQ(leer.sollzeichen, Return);
+
+        const std::uint32_t vorher = uebung.anschlaege();
+        tippen(uebung, "xy ");
+        EXPECT_TRUE(uebung.anzeige().tippfehler);
+        EXPECT_EQ(uebung.anzeige().sollzeichen, Return);
+        EXPECT_EQ(uebung.textzeile(), 1u);
+        // Wrong keys at a line end are one error and no keystrokes.
+        EXPECT_EQ(uebung.fehlerzaehler(), 1u);
+        EXPECT_EQ(uebung.anschlaege(), vorher);
+
+        EXPECT_EQ(uebung.EigeneTexte(Return).sollzeichen, 'b');
+        EXPECT_EQ(uebung.textzeile(), 2u);
+    }
+}
+
+TEST_F(EigeneTexteTest, BerichtigungZaehltMehrereFalscheTastenAlsEinenFehlerOhneAnschlaege) {
+    auto uebung = gestartet({"abc"}, true);
+    tippen(uebung, "a");
+    for (char falsch : {'x', 'y', 'z'}) {
+        const EigeneTexteAnzeige& a = uebung.EigeneTexte(static_cast<Zeichen>(falsch));
+        EXPECT_TRUE(a.tippfehler);
+        EXPECT_EQ(a.markierung, 1u);
+        EXPECT_EQ(a.sollzeichen, 'b');
+        EXPECT_EQ(a.anschlaege, "Anschläge: 1");
+        EXPECT_EQ(a.fehler, "Fehler: 1");
+    }
+    EXPECT_EQ(uebung.anschlaege(), 1u);
+    EXPECT_EQ(uebung.fehlerzaehler(), 1u);
+
+    const EigeneTexteAnzeige& richtig = uebung.EigeneTexte('b');
+    EXPECT_FALSE(richtig.tippfehler);
+    EXPECT_EQ(richtig.anschlaege, "Anschläge: 2");
+    EXPECT_EQ(richtig.sollzeichen, 'c');
+    // A new position counts its error anew.
+    uebung.EigeneTexte('q');
+    EXPECT_EQ(uebung.fehlerzaehler(), 2u);
+}
+
+TEST_F(EigeneTexteTest, BerichtigungAmLetztenZeichenVerlangtNochDasZeichen) {
+    auto uebung = gestartet({"ab"}, true);
+    tippen(uebung, "ax");
+    EXPECT_FALSE(uebung.anzeige().returnHinweis);
+    EXPECT_EQ(uebung.anzeige().sollzeichen, 'b');
+    EXPECT_FALSE(uebung.EigeneTexte(Return).zeileFertig);
+    EXPECT_TRUE(tippen(uebung, "b").returnHinweis);
+}
+
+TEST_F(EigeneTexteTest, NurZaehlenRuecktMitJederTasteInDerZeileWeiter) {
+    auto uebung = gestartet({"abc"}, false);
+    const EigeneTexteAnzeige& a = tippen(uebung, "xyc");
+    EXPECT_EQ(uebung.fehlerzaehler(), 2u);
+    EXPECT_EQ(uebung.anschlaege(), 3u);
+    EXPECT_EQ(a.fehler, "Fehler: 2");
+    EXPECT_TRUE(a.returnHinweis);
+    // At the line end only Return moves on, in count mode too.
+    tippen(uebung, "dd");
+    EXPECT_EQ(uebung.textposition(), 4u);
+    EXPECT_EQ(uebung.fehlerzaehler(), 3u);
+    EXPECT_EQ(uebung.anschlaege(), 3u);
+    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+}
+
+TEST_F(EigeneTexteTest, FehleranteilMitZweiNachkommastellenUndRotUeberDerWunschrate) {
+    sitzung.wunschFehlerrate = 25.0f;
+    auto uebung = gestartet({"abcdefgh"}, false);
+    // One error over the counter 4 (start call and three keys): exactly the highest rate, not red.
+    const EigeneTexteAnzeige& gleich = tippen(uebung, "xbc");
+    EXPECT_EQ(gleich.fehleranteil, "Fehleranteil: 25.00 %");
+    EXPECT_FALSE(gleich.fehleranteilRot);
+    const EigeneTexteAnzeige& drueber = tippen(uebung, "x");
+    EXPECT_EQ(drueber.fehleranteil, "Fehleranteil: 40.00 %");
+    EXPECT_TRUE(drueber.fehleranteilRot);
+    const EigeneTexteAnzeige& lang = tippen(uebung, "efg");
+    EXPECT_EQ(lang.fehleranteil, "Fehleranteil: 25.00 %");
+    EXPECT_DOUBLE_EQ(uebung.fehleranteil(), 25.0);
+
+    auto voll = gestartet({"ab"}, true);
+    EXPECT_EQ(voll.EigeneTexte('x').fehleranteil, "Fehleranteil: 100.00 %");
+    EXPECT_EQ(voll.EigeneTexte('a').fehleranteil, "Fehleranteil: 50.00 %");
+    sitzung.wunschFehlerrate = 3.5f;
+    auto wenig = gestartet({std::string(40, 'a')}, false);
+    EXPECT_EQ(tippen(wenig, "b" + std::string(38, 'a')).fehleranteil, "Fehleranteil:  2.50 %");
+}
+
+TEST_F(EigeneTexteTest, FehlertonSpieltFehlerWavOderPiept) {
+    auto uebung = gestartet({"ab"}, true);
+    EXPECT_TRUE(uebung.EigeneTexte('x').fehlerton);
+    EXPECT_EQ(klang.gespielt, std::vector<std::string>{"sync:Fehler.wav"});
+    EXPECT_EQ(klang.piepser, 0);
+
+    klang.abspielbar = false;
+    uebung.EigeneTexte('y');
+    EXPECT_EQ(klang.piepser, 1);
+    EXPECT_FALSE(uebung.EigeneTexte('a').fehlerton);
+
+    sitzung.tonBeiTippfehler = false;
+    const EigeneTexteAnzeige& still = uebung.EigeneTexte('x');
+    EXPECT_TRUE(still.tippfehler);
+    EXPECT_FALSE(still.fehlerton);
+    EXPECT_EQ(klang.gespielt.size(), 2u);
+    EXPECT_EQ(klang.piepser, 1);
+}
+
+TEST_F(EigeneTexteTest, EinstellungenGeltenAbDerNaechstenTaste) {
+    auto uebung = gestartet({"abcd"}, true);
+    tippen(uebung, "x");
+    EXPECT_EQ(uebung.textposition(), 1u);
+    sitzung.berichtigungErzwingen = 0;
+    tippen(uebung, "x");
+    EXPECT_EQ(uebung.textposition(), 2u);
+}
+
+TEST_F(EigeneTexteTest, NeuAnfangenMittenImTextBeginntBeiZeile1MitNullzaehlern) {
+    auto uebung = gestartet({"ab", "cd"}, true);
+    tippen(uebung, "ab\rcx");
+    ASSERT_EQ(uebung.textzeile(), 1u);
+    ASSERT_EQ(uebung.fehlerzaehler(), 1u);
+
+    const EigeneTexteAnzeige& a = uebung.neuAnfangen();
+    EXPECT_EQ(a.zeilenanzeige, "Zeile 1 von 2");
+    EXPECT_EQ(a.anschlaege, "Anschläge: 0");
+    EXPECT_EQ(a.fehler, "Fehler: 0");
+    EXPECT_EQ(a.fehleranteil, "Fehleranteil:  0.00 %");
+    EXPECT_EQ(a.markierung, 0u);
+    EXPECT_EQ(a.sollzeichen, 'a');
+    EXPECT_FALSE(a.returnHinweis);
+    EXPECT_EQ(uebung.textzeile(), 0u);
+    EXPECT_EQ(uebung.anschlagzaehler(), 1u);
+    // The error left open before the restart does not swallow the first error after it.
+    uebung.EigeneTexte('x');
+    EXPECT_EQ(uebung.fehlerzaehler(), 1u);
+    EXPECT_TRUE(uebung.EigeneTexte('a').uebungsbeginn);
+}
+
+TEST_F(EigeneTexteTest, NeuAnfangenNachDemTextendeBeginntWiederVorn) {
+    auto uebung = gestartet({"a"}, true);
+    tippen(uebung, "a\r");
+    ASSERT_TRUE(uebung.textendeErreicht());
+    uebung.neuAnfangen();
+    EXPECT_FALSE(uebung.textendeErreicht());
+    EXPECT_TRUE(tippen(uebung, "a\r").textende);
+}
+
+TEST_F(EigeneTexteTest, ZeileMit300ZeichenLaesstSichBisZumEndeTippen) {
+    std::string zeile;
+    for (int i = 0; i < 300; ++i) {
+        zeile.push_back(static_cast<char>('a' + i % 26));
+    }
+    auto uebung = gestartet({zeile}, true);
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        ASSERT_EQ(uebung.anzeige().markierung, i);
+        ASSERT_EQ(uebung.anzeige().sollzeichen, static_cast<Zeichen>(zeile[i]));
+        ASSERT_FALSE(uebung.EigeneTexte(static_cast<Zeichen>(zeile[i])).tippfehler) << "at " << i;
+    }
+    EXPECT_EQ(uebung.textposition(), 301u);
+    EXPECT_EQ(uebung.anzeige().markierung, 300u);
+    EXPECT_TRUE(uebung.anzeige().returnHinweis);
+    EXPECT_EQ(uebung.fehlerzaehler(), 0u);
+    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+    EXPECT_EQ(uebung.anschlaege(), 301u);
+}
+
+TEST_F(EigeneTexteTest, LeererTextIstEineLeereZeile) {
+    auto uebung = gestartet({}, true);
+    EXPECT_EQ(uebung.anzeige().zeilenanzeige, "Zeile 1 von 1");
+    EXPECT_EQ(uebung.anzeige().sollzeichen, Return);
+    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+}
+
+TEST_F(EigeneTexteTest, WindowsZeichenWerdenAlsBytesVerglichen) {
+    auto uebung = gestartet({"\xFC\x80"}, true); // ü €
+    EXPECT_EQ(uebung.anzeige().sollzeichen, 0xFC);
+    EXPECT_FALSE(uebung.EigeneTexte(0xFC).tippfehler);
+    EXPECT_TRUE(uebung.EigeneTexte(0xDC).tippfehler);
+    EXPECT_FALSE(uebung.EigeneTexte(0x80).tippfehler);
+}
