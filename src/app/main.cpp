@@ -49,7 +49,12 @@ int main(int argc, char** argv) {
 
     tastwerk::ui::QtUhr uhr;
     tastwerk::ui::QtDatentraeger datentraeger;
-    tastwerk::ui::QtKlang klang(QStringList{ordner} + tastwerk::ui::datenordner());
+    // Sound files by bare name: the start folder first, then the program's own sounds.
+    QStringList klangordner{ordner};
+    for (const QString& daten : tastwerk::ui::datenordner()) {
+        klangordner << daten + QStringLiteral("/klaenge");
+    }
+    tastwerk::ui::QtKlang klang(klangordner);
 
     tastwerk::ui::Umgebung umgebung;
     umgebung.uhr = &uhr;

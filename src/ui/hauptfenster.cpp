@@ -3,13 +3,21 @@
 #include "platform/zeichensatz.h"
 #include "ui/aktionsknopf.h"
 #include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/hinweis_seite.h"
+#include "ui/layout_auswahl.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+#include "ui/uebungssteuerung.h"
 #include "ui/fehlerraster.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -63,15 +71,49 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     rasterRahmen->addWidget(fehlerraster_);
 
     einstellungen_ = new EinstellungenSeite(seiten_.einstellungen, sitzung_, masse_);
+    layoutAuswahl_ = new LayoutAuswahl(einstellungen_->tastaturlayoutPlatz());
+    auto* layoutRahmen = new QHBoxLayout(einstellungen_->tastaturlayoutPlatz());
+    layoutRahmen->setContentsMargins(0, 0, 0, 0);
+    layoutRahmen->addWidget(layoutAuswahl_);
+    extras_ = new ExtrasSeite(seiten_.extras, sitzung_, masse_);
+    hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
+    buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_);
 
-    wiederholungsTasten_ = new QLabel(seiten_.extras);
-    wiederholungsTasten_->setGeometry(masse_.r(12, 22, 300, 20));
+    tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);
+    tastatur_->move(masse_.s(8), masse_.s(20));
+    seiten_.tastatur->resize(seiten_.tastatur->width(), tastatur_->sizeHint().height() + masse_.s(28));
+    tastatur_->resize(tastatur_->sizeHint());
 
-    connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
-    connect(aktionen_.programmBeenden, &QAction::triggered, this, &QWidget::close);
-    connect(aktionen_.begruessungBeenden, &QAction::triggered, this, &QWidget::close);
+    status_ = new Statusleiste(flaeche);
+    status_->setGeometry(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8), masse_.s(34));
+    status_->hide();
 
+    Fensterteile teile;
+    teile.fenster = this;
+    teile.sitzung = &sitzung_;
+    teile.uhr = umgebung_.uhr;
+    teile.klang = umgebung_.klang;
+    teile.masse = masse_;
+    teile.aktionen = &aktionen_;
+    teile.seiten = &seiten_;
+    teile.begruessung = begruessung_;
+    teile.status = status_;
+    teile.tastatur = tastatur_;
+    teile.layoutAuswahl = layoutAuswahl_;
+    teile.hinweis = hinweis_;
+    teile.buchstaben = buchstaben_;
+    teile.einstellungen = einstellungen_;
+    teile.extras = extras_;
+    teile.logo = logo_;
+    teile.namensfeld = namensfeld_;
+    teile.namensaufforderung = namensaufforderung_;
+    teile.speichern = [this] { return datenaufdiskschreiben(); };
+    teile.begruessungPlatzieren = [this](int oben, int hoehe) { begruessungPlatzieren(oben, hoehe); };
+    steuerung_ = new Uebungssteuerung(std::move(teile), this);
+
+    verbinden();
     init();
+    qApp->installEventFilter(this);
 
     takt_.setInterval(250);
     connect(&takt_, &QTimer::timeout, this, &Hauptfenster::universaltimer);
@@ -136,7 +178,7 @@ void Hauptfenster::init() {
     sitzung_.programmordner = umgebung_.programmordner.toStdString();
 
     begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
-    wiederholungsTasten_->setText(QStringLiteral("a s d f  j k l ö + Leertaste"));
+    extras_->wiederholungsTasten()->setText(QStringLiteral("a s d f  j k l ö + Leertaste"));
     namensfeld_->setFocus();
 }
 
@@ -155,6 +197,63 @@ void Hauptfenster::begruessungPlatzieren(int oben, int hoehe) {
     begruessung_->show();
 }
 
-void Hauptfenster::universaltimer() {}
+void Hauptfenster::verbinden() {
+    connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
+    connect(aktionen_.programmBeenden, &QAction::triggered, this, &QWidget::close);
+    connect(aktionen_.begruessungBeenden, &QAction::triggered, this, &QWidget::close);
+    connect(aktionen_.start, &QAction::triggered, steuerung_, &Uebungssteuerung::startvorbereiten);
+    connect(aktionen_.startLektion, &QAction::triggered, steuerung_, &Uebungssteuerung::startvorbereiten);
+    connect(aktionen_.tastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
+    connect(aktionen_.menueTastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
+    connect(aktionen_.einstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
+    connect(aktionen_.menueEinstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
+    connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
+    connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
+}
+
+QLabel* Hauptfenster::wiederholungsTasten() const { return extras_->wiederholungsTasten(); }
+
+bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && !QApplication::activeModalWidget()) {
+        auto* w = qobject_cast<QWidget*>(ziel);
+        if (w && w->window() == this && steuerung_->tasteGedrueckt(static_cast<QKeyEvent*>(e))) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(ziel, e);
+}
+
+void Hauptfenster::einstellungenaktiviert() {
+    for (QGroupBox* s : seiten_.eigeneTexte) {
+        s->hide();
+    }
+    begruessung_->show();
+    einstellungen_->berichtigung()->setChecked(sitzung_.berichtigungErzwingen == 1);
+    einstellungen_->nurZaehlen()->setChecked(sitzung_.berichtigungErzwingen == 0);
+    aktionen_.textfensterVergroessern->setEnabled(true);
+    aktionen_.textfensterVerkleinern->setEnabled(false);
+    for (QGroupBox* s : {seiten_.tastatur, seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.fehlerraster,
+                         seiten_.extras, seiten_.schreibregeln, seiten_.fingergymnastik}) {
+        s->hide();
+    }
+    seiten_.einstellungen->move(seiten_.einstellungen->x(), masse_.h(0.2));
+    seiten_.einstellungen->show();
+    einstellungen_->zielTexteAktualisieren();
+    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+}
+
+void Hauptfenster::extrasZeigen() {
+    aktionen_.textfensterVergroessern->setEnabled(true);
+    aktionen_.textfensterVerkleinern->setEnabled(false);
+    for (QGroupBox* s : {seiten_.schreibregeln, seiten_.fingergymnastik, seiten_.fehlerraster, seiten_.tastatur,
+                         seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.einstellungen}) {
+        s->hide();
+    }
+    seiten_.extras->show();
+    seiten_.extras->raise();
+    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+}
+
+void Hauptfenster::universaltimer() { steuerung_->takt(); }
 
 } // namespace tastwerk::ui

@@ -18,7 +18,14 @@
 namespace tastwerk::ui {
 
 class Begruessungstext;
+class BuchstabenSeite;
 class EinstellungenSeite;
+class ExtrasSeite;
+class HinweisSeite;
+class LayoutAuswahl;
+class Statusleiste;
+class TastaturWidget;
+class Uebungssteuerung;
 class Fehlerraster;
 class Logo;
 class Namensfeld;
@@ -47,8 +54,15 @@ public:
     QLabel* namensaufforderung() const { return namensaufforderung_; }
     Begruessungstext* begruessungstext() const { return begruessung_; }
     Fehlerraster* fehlerraster() const { return fehlerraster_; }
-    QLabel* wiederholungsTasten() const { return wiederholungsTasten_; }
+    QLabel* wiederholungsTasten() const;
     EinstellungenSeite* einstellungen() const { return einstellungen_; }
+    ExtrasSeite* extras() const { return extras_; }
+    HinweisSeite* hinweis() const { return hinweis_; }
+    BuchstabenSeite* buchstaben() const { return buchstaben_; }
+    Statusleiste* statusleiste() const { return status_; }
+    TastaturWidget* tastatur() const { return tastatur_; }
+    LayoutAuswahl* layoutAuswahl() const { return layoutAuswahl_; }
+    Uebungssteuerung* steuerung() const { return steuerung_; }
 
     // Saves the session into the learner's record; a failure is shown to the learner. True on success.
     bool datenaufdiskschreiben();
@@ -59,8 +73,13 @@ public:
     // The free space check of the start-up, run once the window is shown.
     void speicherPruefen();
 
+    // The navigation of the main menu.
+    void einstellungenaktiviert();
+    void extrasZeigen();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
     void init();
@@ -69,6 +88,7 @@ private:
     void angemeldetAnzeigen();
     void universaltimer();
     void begruessungPlatzieren(int oben, int hoehe);
+    void verbinden();
     // Pauses a running exercise before the close question, unless it is paused already.
     void pausierenFallsLaeuft();
 
@@ -83,8 +103,14 @@ private:
     Namensfeld* namensfeld_ = nullptr;
     Begruessungstext* begruessung_ = nullptr;
     Fehlerraster* fehlerraster_ = nullptr;
-    QLabel* wiederholungsTasten_ = nullptr;
     EinstellungenSeite* einstellungen_ = nullptr;
+    ExtrasSeite* extras_ = nullptr;
+    HinweisSeite* hinweis_ = nullptr;
+    BuchstabenSeite* buchstaben_ = nullptr;
+    Statusleiste* status_ = nullptr;
+    TastaturWidget* tastatur_ = nullptr;
+    LayoutAuswahl* layoutAuswahl_ = nullptr;
+    Uebungssteuerung* steuerung_ = nullptr;
     QTimer takt_;
     bool ohneFrage_ = false;
 };

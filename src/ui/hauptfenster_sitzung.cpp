@@ -4,6 +4,8 @@
 #include "session/anmeldung.h"
 #include "ui/begruessungstext.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/uebungssteuerung.h"
 #include "ui/hauptfenster.h"
 #include "ui/namensfeld.h"
 
@@ -26,7 +28,7 @@ void Hauptfenster::editfeld(int taste, int laengeVorher, const QString& textVorh
             angemeldetAnzeigen();
         }
     }
-    wiederholungsTasten_->setText(sitzung_.tastaturlayout == Tastaturlayout::USA
+    extras_->wiederholungsTasten()->setText(sitzung_.tastaturlayout == Tastaturlayout::USA
                                       ? QStringLiteral("a s d f  j k l ; + Leertaste")
                                       : QStringLiteral("a s d f  j k l ö + Leertaste"));
 }
@@ -75,6 +77,7 @@ void Hauptfenster::angemeldetAnzeigen() {
 
     // 11. and 12. The loaded values in the controls that show them.
     einstellungen_->anzeigen();
+    steuerung_->tastaturlayoutAnwenden(sitzung_.tastaturlayout);
     setFocus();
 }
 
@@ -90,7 +93,11 @@ bool Hauptfenster::datenaufdiskschreiben() {
     }
 }
 
-void Hauptfenster::pausierenFallsLaeuft() {}
+void Hauptfenster::pausierenFallsLaeuft() {
+    if (!steuerung_->pausiert()) {
+        steuerung_->bpause();
+    }
+}
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {
     if (ohneFrage_) {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaDevices>
+#include <QAudioDevice>
 #include <QSoundEffect>
 #include <QStorageInfo>
 #include <QTimer>
@@ -57,57 +59,74 @@ QString QtKlang::finden(const QString& dateiname) const {
     return {};
 }
 
+bool QtKlang::ausgabeVorhanden() {
+    static const bool vorhanden = !QMediaDevices::defaultAudioOutput().isNull();
+    return vorhanden;
+}
+
+QSoundEffect* QtKlang::effekt(const QString& pfad) {
+    if (QSoundEffect* e = effekte_.value(pfad)) {
+        return e;
+    }
+    auto* e = new QSoundEffect(this);
+    e->setSource(QUrl::fromLocalFile(pfad));
+    effekte_.insert(pfad, e);
+    return e;
+}
+
 bool QtKlang::spieleSynchron(const std::string& dateiname) {
     const QString pfad = finden(QString::fromStdString(dateiname));
-    if (pfad.isEmpty()) {
+    if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return false;
     }
-    if (!synchron_) {
-        synchron_ = std::make_unique<QSoundEffect>();
+    QSoundEffect* e = effekt(pfad);
+    if (e->status() == QSoundEffect::Error) {
+        return false;
     }
-    QSoundEffect& e = *synchron_;
-    if (e.source() != QUrl::fromLocalFile(pfad)) {
-        e.setSource(QUrl::fromLocalFile(pfad));
-    }
+    // Waits for the sound to load and to end, but never longer than a short sound of the program lasts,
+    // and without taking further keystrokes meanwhile.
     QEventLoop warten;
     QTimer hoechstens;
     hoechstens.setSingleShot(true);
     QObject::connect(&hoechstens, &QTimer::timeout, &warten, &QEventLoop::quit);
-    QObject::connect(&e, &QSoundEffect::statusChanged, &warten, [&] {
-        if (e.status() == QSoundEffect::Error) {
+    QObject::connect(e, &QSoundEffect::statusChanged, &warten, [&] {
+        if (e->status() == QSoundEffect::Error) {
             warten.quit();
-        } else if (e.status() == QSoundEffect::Ready && !e.isPlaying()) {
-            e.play();
+        } else if (e->status() == QSoundEffect::Ready && !e->isPlaying()) {
+            e->play();
         }
     });
-    QObject::connect(&e, &QSoundEffect::playingChanged, &warten, [&] {
-        if (!e.isPlaying()) {
+    QObject::connect(e, &QSoundEffect::playingChanged, &warten, [&] {
+        if (!e->isPlaying()) {
             warten.quit();
         }
     });
-    if (e.status() == QSoundEffect::Error) {
-        return false;
+    if (e->status() == QSoundEffect::Ready) {
+        e->play();
     }
-    if (e.status() == QSoundEffect::Ready) {
-        e.play();
-    }
-    // A wave file of the program lasts well under two seconds; never hang on a broken device.
-    hoechstens.start(2000);
+    hoechstens.start(1500);
     warten.exec(QEventLoop::ExcludeUserInputEvents);
-    return e.status() != QSoundEffect::Error;
+    return e->status() != QSoundEffect::Error;
 }
 
 void QtKlang::spieleAsynchron(const std::string& dateiname) {
     const QString pfad = finden(QString::fromStdString(dateiname));
-    if (pfad.isEmpty()) {
+    if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return;
     }
-    if (!asynchron_) {
-        asynchron_ = std::make_unique<QSoundEffect>();
+    QSoundEffect* e = effekt(pfad);
+    if (e->status() == QSoundEffect::Ready) {
+        e->play();
+        return;
     }
-    asynchron_->stop();
-    asynchron_->setSource(QUrl::fromLocalFile(pfad));
-    asynchron_->play();
+    QObject::connect(
+        e, &QSoundEffect::statusChanged, e,
+        [e] {
+            if (e->status() == QSoundEffect::Ready) {
+                e->play();
+            }
+        },
+        Qt::SingleShotConnection);
 }
 
 void QtKlang::piepen() {

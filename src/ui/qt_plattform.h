@@ -6,6 +6,7 @@
 #include "platform/uhr.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -45,12 +46,15 @@ public:
     // The full path of a sound file, or empty when no folder holds it.
     QString finden(const QString& dateiname) const;
 
+    // Whether the machine has a sound output at all; without one every file counts as unplayable.
+    static bool ausgabeVorhanden();
+
 private:
+    // The loaded sound of a file, kept so a file is read once.
     QSoundEffect* effekt(const QString& pfad);
 
     QStringList suchordner_;
-    std::unique_ptr<QSoundEffect> asynchron_;
-    std::unique_ptr<QSoundEffect> synchron_;
+    QHash<QString, QSoundEffect*> effekte_;
 };
 
 // Folders holding the program's data (sounds, pictures, help pages): the source tree's assets when the

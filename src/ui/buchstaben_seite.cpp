@@ -1,0 +1,148 @@
+#include "ui/buchstaben_seite.h"
+
+#include "ui/farben.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+namespace tastwerk::ui {
+
+const std::array<Hintergrundwahl, 7> Hintergrundfarben = {{
+    {"blau", 0x00FF0000},
+    {"gelb", 0x0000FFFF},
+    {"rot", 0x000000FF},
+    {"grau", 0x00808080},
+    {"silber", 0x00C0C0C0},
+    {"schwarz", 0x00000000},
+    {"weiß", 0x00FFFFFF},
+}};
+
+void Buchstabenfeld::contextMenuEvent(QContextMenuEvent* e) { emit kontextmenueVerlangt(e->globalPos()); }
+
+BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
+    feld_ = new Buchstabenfeld(rahmen);
+    feld_->setGeometry(m.r(12, 20, 330, 172));
+    feld_->setAlignment(Qt::AlignCenter);
+    feld_->setAutoFillBackground(true);
+    feld_->setFrameShape(QFrame::Panel);
+    feld_->setFrameShadow(QFrame::Sunken);
+    feld_->setTextFormat(Qt::PlainText);
+    feld_->setAccessibleName(QStringLiteral("Geforderter Buchstabe"));
+    markierung_ = new QLabel(feld_);
+    markierung_->setGeometry(m.s(308), m.s(4), m.s(18), m.s(18));
+    markierung_->setAccessibleName(QStringLiteral("Umschalt- oder Zifferzeichen"));
+    aufforderung_ = new QLabel(QStringLiteral("mit beliebiger <Taste>."), feld_);
+    aufforderung_->setTextFormat(Qt::PlainText);
+    aufforderung_->setAlignment(Qt::AlignCenter);
+    aufforderung_->setGeometry(0, m.s(140), m.s(330), m.s(24));
+    QFont klein(QStringLiteral("Times New Roman"));
+    klein.setPointSize(m.skaliertePunkte(12));
+    aufforderung_->setFont(klein);
+
+    lernziel_ = new QLabel(QStringLiteral("Lernziel erreicht zu 0.0 %"), rahmen);
+    lernziel_->setGeometry(m.r(356, 22, 240, 22));
+    fortschritt_ = new QProgressBar(rahmen);
+    fortschritt_->setRange(0, 100);
+    fortschritt_->setValue(0);
+    fortschritt_->setTextVisible(false);
+    fortschritt_->setGeometry(m.r(356, 46, 240, 16));
+    fortschritt_->setAccessibleName(QStringLiteral("Lernziel"));
+
+    legende_ = new QGroupBox(QStringLiteral(" Bedeutung der Farben "), rahmen);
+    legende_->setGeometry(m.r(356, 70, 240, 122));
+    auto* spalte = new QVBoxLayout(legende_);
+    spalte->setSpacing(0);
+    const char* namen[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeigefinger", "Daumen"};
+    for (int k = 0; k < 5; ++k) {
+        legendentexte_[k] = new QLabel(QString::fromUtf8(namen[k]), legende_);
+        QFont fett = legendentexte_[k]->font();
+        fett.setBold(true);
+        legendentexte_[k]->setFont(fett);
+        spalte->addWidget(legendentexte_[k]);
+    }
+
+    tastatur_ = new QPushButton(QStringLiteral("Tastatur"), rahmen);
+    einstellungen_ = new QPushButton(QStringLiteral("Einstellungen"), rahmen);
+    statistik_ = new QPushButton(QStringLiteral("Fehlerstatistik"), rahmen);
+    pause_ = new QPushButton(QStringLiteral("Pause"), rahmen);
+    hauptmenue_ = new QPushButton(QStringLiteral("Zurück zum Hauptmenü"), rahmen);
+    int y = 20;
+    for (QPushButton* k : {tastatur_, einstellungen_, statistik_, pause_, hauptmenue_}) {
+        k->setGeometry(m.r(606, y, 166, 30));
+        k->setFocusPolicy(Qt::NoFocus);
+        y += 34;
+    }
+
+    popup_ = new QMenu(rahmen);
+    hintergrund_ = popup_->addMenu(QStringLiteral("Hintergrundfarbe"));
+    for (const Hintergrundwahl& h : Hintergrundfarben) {
+        QAction* a = hintergrund_->addAction(QString::fromUtf8(h.name));
+        a->setData(QVariant::fromValue<uint>(h.farbe));
+    }
+    QMenu* klang = popup_->addMenu(QStringLiteral("Sound"));
+    popupBei_ = klang->addAction(QStringLiteral("Bei Tippfehler"));
+    popupBei_->setCheckable(true);
+    popupStimme_ = klang->addAction(QStringLiteral("Stimme"));
+    popupStimme_->setCheckable(true);
+    popup_->addSeparator();
+    popupPause_ = popup_->addAction(QStringLiteral("Pause"));
+    popup_->addSeparator();
+    popupEinstellungen_ = popup_->addAction(QStringLiteral("Einstellungen"));
+    popupTastatur_ = popup_->addAction(QStringLiteral("Tastatur"));
+    popupStatistik_ = popup_->addAction(QStringLiteral("Fehlerstatistik"));
+    popup_->addSeparator();
+    popupHauptmenue_ = popup_->addAction(QStringLiteral("Zurück zum Hauptmenü"));
+    rahmen->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rahmen, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { popup_->popup(rahmen_->mapToGlobal(p)); });
+    connect(feld_, &Buchstabenfeld::kontextmenueVerlangt, this, [this](const QPoint& p) { popup_->popup(p); });
+}
+
+void BuchstabenSeite::hintergrundSetzen(Farbe hintergrund) {
+    QPalette p = feld_->palette();
+    p.setColor(QPalette::Window, alsQColor(hintergrund));
+    feld_->setPalette(p);
+    const QColor schrift = hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black);
+    QPalette a = aufforderung_->palette();
+    a.setColor(QPalette::WindowText, schrift);
+    aufforderung_->setPalette(a);
+}
+
+void BuchstabenSeite::startZeigen(const QFont& schrift, Farbe hintergrund) {
+    hintergrundSetzen(hintergrund);
+    QFont kleiner = schrift;
+    kleiner.setPointSize(std::max(8, schrift.pointSize() / 3));
+    feld_->setFont(kleiner);
+    QPalette p = feld_->palette();
+    p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
+    feld_->setPalette(p);
+    feld_->setText(QStringLiteral("START"));
+    aufforderung_->show();
+    markierung_->clear();
+}
+
+void BuchstabenSeite::zeichenZeigen(const QString& text, const QColor& farbe, const QFont& schrift) {
+    QPalette p = feld_->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    feld_->setPalette(p);
+    feld_->setFont(schrift);
+    feld_->setText(text);
+}
+
+void BuchstabenSeite::markierungZeigen(char zeichen, Farbe hintergrund) {
+    QPalette p = markierung_->palette();
+    p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
+    markierung_->setPalette(p);
+    markierung_->setText(zeichen ? QString(QChar(zeichen)) : QString());
+}
+
+void BuchstabenSeite::legendeFaerben(const std::array<Farbe, 5>& farben) {
+    for (int k = 0; k < 5; ++k) {
+        QPalette p = legendentexte_[k]->palette();
+        p.setColor(QPalette::WindowText, alsQColor(farben[k]));
+        legendentexte_[k]->setPalette(p);
+    }
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,194 @@
+#include "ui/tastatur_widget.h"
+
+#include "keyboard/tastengeometrie.h"
+#include "keyboard/tastentabelle.h"
+#include "ui/farben.h"
+
+#include <QPainter>
+
+namespace tastwerk::ui {
+
+namespace {
+
+constexpr Farbe Silber = 0x00C0C0C0;
+constexpr Farbe Schwarz = 0x00000000;
+constexpr Farbe Weiss = 0x00FFFFFF;
+constexpr int Kante = 2; // width of the bevel
+
+static_assert(TastaturWidget::TastenAnzahl == Tastentabelle::Anzahl);
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// What a screen reader names the key: its caption, or the space bar's name.
+QString zugaenglicherName(int taste, const QString& beschriftung) {
+    return taste == Tastentabelle::index(5, 3) ? QStringLiteral("Leertaste") : beschriftung;
+}
+
+void massAnwenden(TastenFeld* feld, const Tastenmass& m) {
+    feld->setGeometry(m.links, m.oben, m.breite, m.hoehe);
+    feld->setMarke(QRect(m.markeLinks, m.markeOben, m.markeBreite, m.markeHoehe));
+    feld->setSchrifthoehe(m.schrifthoehe);
+    feld->setHidden(!m.sichtbar);
+}
+
+} // namespace
+
+TastenFeld::TastenFeld(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TastenFeld::setBeschriftung(const QString& text) {
+    if (text != beschriftung_) {
+        beschriftung_ = text;
+        update();
+    }
+}
+
+void TastenFeld::setFarben(Farbe flaeche, Farbe schrift) {
+    if (flaeche != flaeche_ || schrift != schrift_) {
+        flaeche_ = flaeche;
+        schrift_ = schrift;
+        update();
+    }
+}
+
+void TastenFeld::setGedrueckt(bool gedrueckt) {
+    if (gedrueckt != gedrueckt_) {
+        gedrueckt_ = gedrueckt;
+        update();
+    }
+}
+
+void TastenFeld::setMarke(const QRect& marke) {
+    if (marke != marke_) {
+        marke_ = marke;
+        if (gedrueckt_) {
+            update();
+        }
+    }
+}
+
+void TastenFeld::setSchrifthoehe(int pixel) {
+    if (font().pixelSize() != pixel) {
+        QFont schrift = font();
+        schrift.setPixelSize(pixel);
+        setFont(schrift);
+        update();
+    }
+}
+
+void TastenFeld::paintEvent(QPaintEvent*) {
+    ++malzaehler_;
+    QPainter maler(this);
+    const QRect flaeche = rect();
+    maler.fillRect(flaeche, alsQColor(flaeche_));
+
+    // The bevel: light above and left, dark below and right when raised; the other way round when pressed.
+    const QColor hell(0xFF, 0xFF, 0xFF), halbhell(0xDF, 0xDF, 0xDF), dunkel(0x40, 0x40, 0x40),
+        halbdunkel(0x80, 0x80, 0x80);
+    for (int k = 0; k < Kante; ++k) {
+        const QRect r = flaeche.adjusted(k, k, -k, -k);
+        const QColor& oben = gedrueckt_ ? (k == 0 ? dunkel : halbdunkel) : (k == 0 ? hell : halbhell);
+        const QColor& unten = gedrueckt_ ? (k == 0 ? hell : halbhell) : (k == 0 ? dunkel : halbdunkel);
+        maler.setPen(oben);
+        maler.drawLine(r.topLeft(), r.topRight());
+        maler.drawLine(r.topLeft(), r.bottomLeft());
+        maler.setPen(unten);
+        maler.drawLine(r.bottomLeft(), r.bottomRight());
+        maler.drawLine(r.topRight(), r.bottomRight());
+    }
+
+    const QRect innen = flaeche.adjusted(Kante, Kante, -Kante, -Kante);
+    const QRect schriftflaeche = gedrueckt_ ? innen.translated(1, 1) : innen;
+    maler.setPen(alsQColor(schrift_));
+    maler.setFont(font());
+    maler.drawText(schriftflaeche, Qt::AlignCenter | Qt::TextSingleLine, beschriftung_);
+
+    if (gedrueckt_) {
+        maler.fillRect(marke_.intersected(innen), alsQColor(schrift_));
+    }
+}
+
+TastaturWidget::TastaturWidget(int bildschirmbreite, QWidget* parent)
+    : QWidget(parent), bildschirmbreite_(bildschirmbreite) {
+    setFont(QFont(QStringLiteral("Times New Roman")));
+    for (int i = 0; i < TastenAnzahl; ++i) {
+        auto* feld = new TastenFeld(this);
+        tasten_[static_cast<std::size_t>(i)] = feld;
+        const QString b = text(Tastentabelle::entwurfsbeschriftung(i));
+        feld->setBeschriftung(b);
+        feld->setAccessibleName(zugaenglicherName(i, b));
+        feld->setToolTip(text(Tastentabelle::hinweis(i, Tastaturlayout::Deutsch)));
+        feld->setFarben(Silber, schriftfarbeFuer(Silber));
+        massAnwenden(feld, entwurfsmass(i, bildschirmbreite_));
+    }
+}
+
+void TastaturWidget::layoutAnwenden(Tastaturlayout layout) {
+    layout_ = layout;
+    setToolTip(text(Tastentabelle::tastaturhinweis(layout)));
+    for (int i = 0; i < TastenAnzahl; ++i) {
+        TastenFeld* feld = tasten_[static_cast<std::size_t>(i)];
+        const QString b = text(Tastentabelle::beschriftung(i, layout));
+        feld->setBeschriftung(b);
+        feld->setAccessibleName(zugaenglicherName(i, b));
+        feld->setToolTip(text(Tastentabelle::hinweis(i, layout)));
+        massAnwenden(feld, tastenmass(i, layout, bildschirmbreite_));
+    }
+    updateGeometry();
+}
+
+void TastaturWidget::einfaerben(int tastaturlektion, const std::array<Farbe, FarbgruppenAnzahl>& farben) {
+    for (int i = 0; i < TastenAnzahl; ++i) {
+        const auto gruppe = static_cast<std::size_t>(Tastentabelle::farbgruppe(i)) - 1;
+        const Farbe f = tastaturlektion >= Tastentabelle::ersteLektion(i, layout_) ? farben[gruppe] : Silber;
+        tasten_[static_cast<std::size_t>(i)]->setFarben(f, schriftfarbeFuer(f));
+    }
+}
+
+Farbe TastaturWidget::schriftfarbeFuer(Farbe flaeche) const {
+    return flaeche != Schwarz && tastaturschriftfarbe_ != 1 ? Schwarz : Weiss;
+}
+
+void TastaturWidget::setSchriftfarbe(int tastaturschriftfarbe) {
+    tastaturschriftfarbe_ = tastaturschriftfarbe;
+    for (TastenFeld* feld : tasten_) {
+        feld->setFarben(feld->flaechenfarbe(), schriftfarbeFuer(feld->flaechenfarbe()));
+    }
+}
+
+void TastaturWidget::tastaturaktiviert(Zeichen gefordert) {
+    for (int i = 0; i < TastenAnzahl; ++i) {
+        TastenFeld* feld = tasten_[static_cast<std::size_t>(i)];
+        feld->setGedrueckt(!feld->isHidden() && Tastentabelle::traegtZeichen(i, layout_, gefordert));
+    }
+}
+
+TastenFeld* TastaturWidget::taste(int reihe, int position) const {
+    const int i = Tastentabelle::index(reihe, position);
+    return i < 0 ? nullptr : tasten_[static_cast<std::size_t>(i)];
+}
+
+int TastaturWidget::malzaehler() const {
+    int summe = 0;
+    for (const TastenFeld* feld : tasten_) {
+        summe += feld->malzaehler();
+    }
+    return summe;
+}
+
+QSize TastaturWidget::sizeHint() const {
+    QRect alle;
+    for (const TastenFeld* feld : tasten_) {
+        if (!feld->isHidden()) {
+            alle |= feld->geometry();
+        }
+    }
+    // As much room right of the keys and below them as there is left of them and above.
+    return QSize(alle.right() + 1 + alle.left(), alle.bottom() + 1 + alle.top());
+}
+
+} // namespace tastwerk::ui

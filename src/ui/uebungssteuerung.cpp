@@ -1,0 +1,328 @@
+#include "ui/uebungssteuerung.h"
+
+#include "course/hinweistexte.h"
+#include "course/lektionskatalog.h"
+#include "course/lektionswahl.h"
+#include "keyboard/fingerkarte.h"
+#include "keyboard/tastentabelle.h"
+#include "platform/zeichensatz.h"
+#include "ui/aktionen.h"
+#include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/farben.h"
+#include "ui/hinweis_seite.h"
+#include "ui/layout_auswahl.h"
+#include "ui/logo.h"
+#include "ui/namensfeld.h"
+#include "ui/seiten.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace tastwerk::ui {
+
+namespace {
+constexpr int IndexLeertaste = 8;
+constexpr int IndexReturn = 13;
+} // namespace
+
+Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
+    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung), buchstabenuebung_(s_, liste_, zufall_, *t_.klang) {
+    BuchstabenSeite* b = t_.buchstaben;
+    connect(b->hauptmenueKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(b->popupHauptmenue(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(t_.status->abbruch(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(b->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
+    connect(b->popupPause(), &QAction::triggered, this, &Uebungssteuerung::bpause);
+    connect(t_.status->pauseAktion(), &QAction::triggered, this, &Uebungssteuerung::bpause);
+    connect(b->einstellungenKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungeinstellungen);
+    connect(b->popupEinstellungen(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungeinstellungen);
+    connect(b->tastaturKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::tastatur);
+    connect(b->popupTastatur(), &QAction::triggered, this, &Uebungssteuerung::tastatur);
+    connect(t_.hinweis, &HinweisSeite::startGedrueckt, this, &Uebungssteuerung::start);
+    connect(t_.extras, &ExtrasSeite::wiederholungGestartet, this, &Uebungssteuerung::startWiederholung);
+    connect(t_.extras, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
+    connect(t_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this, &Uebungssteuerung::tastaturlayoutAnwenden);
+    for (QAction* a : b->hintergrundMenue()->actions()) {
+        connect(a, &QAction::triggered, this, [this, a] {
+            s_.hintergrundfarbe = a->data().toUInt();
+            t_.buchstaben->hintergrundSetzen(s_.hintergrundfarbe);
+        });
+    }
+}
+
+bool Uebungssteuerung::laeuft() const {
+    return s_.buchstabenuebungLaeuft || s_.wortuebungLaeuft || s_.eigeneTexteLaeuft;
+}
+
+bool Uebungssteuerung::pausiert() const { return t_.status->pausiert(); }
+
+void Uebungssteuerung::tastaturlayoutAnwenden(Tastaturlayout layout) {
+    t_.seiten->tastatur->setToolTip(QString::fromUtf8(Tastentabelle::tastaturhinweis(layout).data(),
+                                                      int(Tastentabelle::tastaturhinweis(layout).size())));
+    t_.layoutAuswahl->setLayout(layout);
+    s_.tastaturlayout = layout;
+    t_.tastatur->layoutAnwenden(layout);
+    liste_.layoutAnwenden(layout);
+}
+
+void Uebungssteuerung::zufallSaeen() {
+    const Zeitpunkt z = t_.uhr->jetzt();
+    const auto tagesMs = static_cast<std::uint32_t>(((z.stunde * 60 + z.minute) * 60 + z.sekunde) * 1000 + z.millisekunde);
+    zufall_.setSaat(tagesMs ^ static_cast<std::uint32_t>(t_.uhr->monotonMs() * 2654435761u));
+}
+
+void Uebungssteuerung::startvorbereiten() {
+    Aktionen& a = *t_.aktionen;
+    Seiten& seiten = *t_.seiten;
+    BuchstabenSeite& b = *t_.buchstaben;
+    // 1.
+    b.markierung()->clear();
+    for (QGroupBox* e : seiten.eigeneTexte) {
+        e->hide();
+    }
+    t_.einstellungen->schriftZiele()[0]->setChecked(true);
+    a.menueleisteFreigeben(false);
+    // 2.
+    b.lernziel()->setText(QStringLiteral("Lernziel erreicht zu 0.0 %"));
+    s_.tastaturlektion = s_.lektionNr;
+    b.legendeFaerben(s_.farben);
+    // 3.
+    zufallSaeen();
+    // 4.
+    b.fortschritt()->setValue(0);
+    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.385));
+    seiten.tastatur->show();
+    for (QGroupBox* g : {seiten.extras, seiten.benutzerdatei, seiten.fehlerraster, seiten.fingergymnastik,
+                         seiten.schreibregeln}) {
+        g->hide();
+    }
+    // 5. The word stage skips the introduction.
+    if (s_.uebungsstufe == 1) {
+        emit wortuebungVerlangt();
+        return;
+    }
+    // 6.
+    buchstabenuebung_.nullsetzen();
+    buchstabenuebung_.lektionEinstellen();
+    zeit_.zuruecksetzen();
+    anzeigezustand_ = 1;
+    // 7.
+    for (QPushButton* k : {b.tastaturKnopf(), b.hauptmenueKnopf(), b.einstellungenKnopf(), b.statistikKnopf(),
+                           b.pauseKnopf()}) {
+        k->setEnabled(false);
+    }
+    for (QAction* p : {b.popupTastatur(), b.popupHauptmenue(), b.popupEinstellungen(), b.popupStatistik(),
+                       b.popupPause()}) {
+        p->setEnabled(false);
+    }
+    b.hintergrundMenue()->menuAction()->setEnabled(false);
+    for (QGroupBox* g : {seiten.hauptmenue, seiten.einstellungen, seiten.benutzerdaten}) {
+        g->hide();
+    }
+    t_.begruessung->hide();
+    t_.namensfeld->hide();
+    t_.namensaufforderung->hide();
+    t_.logo->hide();
+    // 8.
+    b.startZeigen(buchstabenschrift(-1), s_.hintergrundfarbe);
+    // 9.
+    b.rahmen()->setTitle((s_.wiederholungAktiv ? QStringLiteral("Wiederholung") : QString()) +
+                         QStringLiteral(" Buchstabenübung Lektion %1 ").arg(s_.lektionNr));
+    // 10.
+    t_.hinweis->fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
+    t_.hinweis->rahmen()->show();
+    t_.hinweis->rahmen()->raise();
+    t_.hinweis->startknopf()->setFocus();
+}
+
+void Uebungssteuerung::start() {
+    t_.hinweis->rahmen()->hide();
+    s_.buchstabenuebungLaeuft = true;
+    t_.buchstaben->hauptmenueKnopf()->setEnabled(true);
+    t_.buchstaben->popupHauptmenue()->setEnabled(true);
+    t_.buchstaben->rahmen()->show();
+    t_.fenster->setFocus();
+}
+
+void Uebungssteuerung::startWiederholung() {
+    // The learner's own position is saved before the repetition takes its place.
+    if (!t_.speichern()) {
+        return;
+    }
+    wiederholungBeginnen(s_);
+    startvorbereiten();
+}
+
+QFont Uebungssteuerung::buchstabenschrift(int index) const {
+    QFont schrift(QString::fromStdString(cp1252ZuUtf8(s_.schriftarten[0])));
+    const Masse& m = t_.masse;
+    if (index == IndexLeertaste) {
+        schrift.setPointSize(m.punkte(m.breite * 0.05));
+    } else if (index == IndexReturn) {
+        schrift.setPointSize(m.punkte(m.breite * 0.0625));
+    } else {
+        schrift.setPointSize(m.punkte(s_.schriftgroessen[0]));
+    }
+    return schrift;
+}
+
+void Uebungssteuerung::uebungen(Zeichen k) {
+    if (s_.uebungsstufe == 0 && s_.buchstabenuebungLaeuft) {
+        buchstabenuebung(k);
+    }
+}
+
+bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
+    if (!laeuft() || anzeigezustand_ == 0) {
+        return false;
+    }
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    Zeichen z = 0;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        z = ZeichenReturn;
+    } else {
+        const QString text = e->text();
+        if (text.size() != 1) {
+            return false;
+        }
+        const auto cp = ausUnicode(text.at(0).unicode());
+        // Only printable characters are keystrokes; Delete (127) and the other controls are none.
+        if (!cp || *cp < 32 || *cp == 127 || (*cp >= 0x80 && *cp < 0xA0 && alsUnicode(*cp) < 0xA0)) {
+            return false;
+        }
+        z = *cp;
+    }
+    uebungen(z);
+    return true;
+}
+
+void Uebungssteuerung::buchstabenuebung(Zeichen k) {
+    const std::int64_t jetzt = t_.uhr->monotonMs();
+    const Buchstabenschritt schritt = buchstabenuebung_.taste(k, anzeigezustand_, zeit_.uebungssekunden(jetzt));
+    if (schritt.ignoriert) {
+        return;
+    }
+    if (schritt.erster) {
+        zeit_.beginnen(jetzt);
+        erstenAnschlagZeigen();
+    }
+    buchstabeZeigen();
+    if (schritt.bestanden) {
+        t_.buchstaben->lernziel()->setText(QString::fromStdString(buchstabenuebung_.anzeige().lernziel));
+        QMessageBox::information(t_.fenster, QString::fromStdString(schritt.lobTitel),
+                                 QString::fromStdString(schritt.lobText));
+        emit wortuebungVerlangt();
+    }
+}
+
+void Uebungssteuerung::erstenAnschlagZeigen() {
+    BuchstabenSeite& b = *t_.buchstaben;
+    t_.begruessung->hide();
+    for (QAction* p : {b.popupPause(), b.popupEinstellungen(), b.popupTastatur(), b.popupStatistik()}) {
+        p->setEnabled(true);
+    }
+    b.hintergrundMenue()->menuAction()->setEnabled(true);
+    for (QPushButton* k : {b.tastaturKnopf(), b.einstellungenKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
+        k->setEnabled(true);
+    }
+    b.aufforderung()->hide();
+    t_.status->show();
+}
+
+void Uebungssteuerung::tempoZeigen(int apm, bool rot) {
+    t_.status->tempo()->setText(QStringLiteral("Anschläge pro Minute: %1  ").arg(apm));
+    Statusleiste::setRot(t_.status->tempo(), rot);
+}
+
+void Uebungssteuerung::buchstabeZeigen() {
+    const Buchstabenanzeige& a = buchstabenuebung_.anzeige();
+    BuchstabenSeite& b = *t_.buchstaben;
+    b.markierungZeigen(a.markierung, s_.hintergrundfarbe);
+    if (anzeigezustand_ == 1) {
+        t_.tastatur->tastaturaktiviert(a.gefordert);
+    }
+    tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), a.tempoRot);
+    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
+    if (const auto gruppe = farbgruppebestimmen(s_.tastaturlayout, a.gefordert)) {
+        buchstabenfarbe_ = s_.farben[static_cast<std::size_t>(int(*gruppe) - 1)];
+    }
+    QString text;
+    if (a.index == IndexLeertaste) {
+        text = QStringLiteral("Leertaste");
+    } else if (a.index == IndexReturn) {
+        text = QStringLiteral("Return");
+    } else {
+        text = QChar(static_cast<char16_t>(alsUnicode(a.gefordert)));
+    }
+    b.zeichenZeigen(text, alsQColor(buchstabenfarbe_), buchstabenschrift(a.index));
+    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
+    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
+    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    b.lernziel()->setText(QString::fromStdString(a.lernziel));
+    b.fortschritt()->setValue(a.fortschritt);
+}
+
+void Uebungssteuerung::tastatur() {
+    Seiten& seiten = *t_.seiten;
+    seiten.fehlerstatistik->hide();
+    if (!laeuft()) {
+        for (QGroupBox* g : {seiten.einstellungen, seiten.benutzerdaten, seiten.benutzerdatei, seiten.extras,
+                             seiten.schreibregeln, seiten.fingergymnastik, seiten.fehlerraster}) {
+            g->hide();
+        }
+        seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.2));
+    } else if (anzeigezustand_ == 2) {
+        anzeigezustand_ = 1;
+    }
+    seiten.tastatur->show();
+    seiten.tastatur->raise();
+    if (s_.buchstabenuebungLaeuft && buchstabenuebung_.anschlaege() > 0) {
+        t_.tastatur->tastaturaktiviert(buchstabenuebung_.anzeige().gefordert);
+    } else {
+        t_.tastatur->tastaturaktiviert(0);
+    }
+}
+
+void Uebungssteuerung::buchstabenuebungAbbruch() {
+    Seiten& seiten = *t_.seiten;
+    t_.einstellungen->stimme()->setEnabled(true);
+    for (QGroupBox* e : seiten.eigeneTexte) {
+        e->hide();
+    }
+    t_.hinweis->rahmen()->hide();
+    wiederholungBeenden(s_);
+    t_.aktionen->menueleisteFreigeben(true);
+    s_.buchstabenuebungLaeuft = false;
+    s_.wortuebungLaeuft = false;
+    s_.eigeneTexteLaeuft = false;
+    if (pausiert()) {
+        bpause();
+    }
+    if (anzeigezustand_ == 0) {
+        // Leaving from the settings view: it closes as if "Weiter üben" had been pressed.
+        buchstabenuebungeinstellungen();
+    }
+    anzeigezustand_ = 1;
+    s_.tastaturlektion = 17;
+    for (QGroupBox* g : {seiten.buchstabenuebung, seiten.wortuebung, seiten.einstellungen, seiten.benutzerdaten,
+                         seiten.fehlerstatistik}) {
+        g->hide();
+    }
+    t_.status->hide();
+    t_.logo->show();
+    seiten.hauptmenue->show();
+    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.2));
+    seiten.tastatur->show();
+    t_.begruessungPlatzieren(t_.masse.h(0.6494), t_.masse.h(0.2381));
+    tastatur();
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,124 @@
+// The course and the exercises on the main window: lesson start, introduction, the letter exercise, the
+// keystroke dispatch, pause, the settings view during practice and the 250 ms duties of the exercises.
+// The rules live in the core engines; this class shows what they decide.
+#pragma once
+
+#include "keyboard/buchstabenliste.h"
+#include "platform/klang.h"
+#include "platform/uhr.h"
+#include "practice/buchstabenuebung.h"
+#include "practice/uebungszeit.h"
+#include "practice/zufall.h"
+#include "session/sitzung.h"
+#include "ui/masse.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+class QLabel;
+class QWidget;
+
+namespace tastwerk::ui {
+
+class Begruessungstext;
+class BuchstabenSeite;
+class EinstellungenSeite;
+class ExtrasSeite;
+class HinweisSeite;
+class Logo;
+class Namensfeld;
+class Statusleiste;
+class TastaturWidget;
+class LayoutAuswahl;
+struct Aktionen;
+struct Seiten;
+
+// What the exercises see of the main window.
+struct Fensterteile {
+    QWidget* fenster = nullptr;
+    Sitzung* sitzung = nullptr;
+    Uhr* uhr = nullptr;
+    Klang* klang = nullptr;
+    Masse masse;
+    Aktionen* aktionen = nullptr;
+    Seiten* seiten = nullptr;
+    Begruessungstext* begruessung = nullptr;
+    Statusleiste* status = nullptr;
+    TastaturWidget* tastatur = nullptr;
+    LayoutAuswahl* layoutAuswahl = nullptr;
+    HinweisSeite* hinweis = nullptr;
+    BuchstabenSeite* buchstaben = nullptr;
+    EinstellungenSeite* einstellungen = nullptr;
+    ExtrasSeite* extras = nullptr;
+    Logo* logo = nullptr;
+    Namensfeld* namensfeld = nullptr;
+    QLabel* namensaufforderung = nullptr;
+    // Saves the session; a failure has been shown to the learner when it returns false.
+    std::function<bool()> speichern;
+    // Places the welcome text (top, height).
+    std::function<void(int, int)> begruessungPlatzieren;
+};
+
+class Uebungssteuerung : public QObject {
+    Q_OBJECT
+public:
+    explicit Uebungssteuerung(Fensterteile teile, QObject* parent = nullptr);
+
+    // Applies a keyboard layout: keyboard, letter sequence, radio buttons and the session.
+    void tastaturlayoutAnwenden(Tastaturlayout layout);
+
+    void startvorbereiten();
+    void start();
+    void startWiederholung();
+    // One typed character, Windows-1252 (Return 13); 127 asks an exercise to show its start prompt.
+    void uebungen(Zeichen k);
+    // A key press of the main window: true when an exercise took it.
+    bool tasteGedrueckt(QKeyEvent* e);
+
+    void bpause();
+    bool pausiert() const;
+    void buchstabenuebungeinstellungen();
+    void buchstabenuebungAbbruch();
+    // Shows the on-screen keyboard and marks the demanded character.
+    void tastatur();
+    // The exercises' duties of the 250 ms timer.
+    void takt();
+
+    int anzeigezustand() const { return anzeigezustand_; }
+    bool laeuft() const;
+    Buchstabenuebung& buchstabenuebung() { return buchstabenuebung_; }
+    const Buchstabenliste& buchstabenliste() const { return liste_; }
+    Uebungszeit& uebungszeit() { return zeit_; }
+    Zufall& zufall() { return zufall_; }
+
+signals:
+    // The letter exercise is passed: the word exercise is to be set up.
+    void wortuebungVerlangt();
+
+private:
+    void buchstabenuebung(Zeichen k);
+    void buchstabeZeigen();
+    void erstenAnschlagZeigen();
+    void zufallSaeen();
+    QFont buchstabenschrift(int index) const;
+    void tempoZeigen(int apm, bool rot);
+    void zeitAnhalten();
+    void zeitFortsetzen();
+
+    Fensterteile t_;
+    Sitzung& s_;
+    Buchstabenliste liste_;
+    Zufall zufall_;
+    Uebungszeit zeit_;
+    Buchstabenuebung buchstabenuebung_;
+    int anzeigezustand_ = 1;
+    int zustandVorPause_ = 1;
+    int zustandVorEinstellungen_ = 1;
+    Farbe buchstabenfarbe_ = 0;
+};
+
+} // namespace tastwerk::ui

@@ -1,0 +1,128 @@
+// Pause, the settings view during practice and the 250 ms duties of the exercises.
+#include "course/lektionswahl.h"
+#include "ui/aktionen.h"
+#include "ui/buchstaben_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/farben.h"
+#include "ui/seiten.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+#include "ui/uebungssteuerung.h"
+
+namespace tastwerk::ui {
+
+void Uebungssteuerung::zeitAnhalten() { zeit_.anhalten(t_.uhr->monotonMs()); }
+
+void Uebungssteuerung::zeitFortsetzen() { zeit_.fortsetzen(t_.uhr->monotonMs()); }
+
+void Uebungssteuerung::bpause() {
+    BuchstabenSeite& b = *t_.buchstaben;
+    Statusleiste& status = *t_.status;
+    if (!status.pausiert()) {
+        // 1.
+        b.popupEinstellungen()->setEnabled(false);
+        for (QPushButton* k : {b.einstellungenKnopf(), b.tastaturKnopf(), b.statistikKnopf()}) {
+            k->setEnabled(false);
+        }
+        // 2.
+        zustandVorPause_ = anzeigezustand_;
+        anzeigezustand_ = 3;
+        // 3. and 4.
+        b.popupPause()->setText(QStringLiteral("Pause beenden"));
+        status.pauseAktion()->setText(QStringLiteral("Pause beenden"));
+        if (s_.buchstabenuebungLaeuft) {
+            b.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
+            b.pauseKnopf()->show();
+        }
+        // 5. and 6.
+        status.show();
+        status.setPausiert(true);
+        zeitAnhalten();
+        return;
+    }
+    // 1. and 2.
+    b.popupEinstellungen()->setEnabled(true);
+    status.setPausiert(false);
+    b.pauseKnopf()->setText(QStringLiteral("Pause"));
+    b.popupPause()->setText(QStringLiteral("Pause"));
+    status.pauseAktion()->setText(QStringLiteral("Pause!"));
+    // 3.
+    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf(), b.einstellungenKnopf()}) {
+        k->setEnabled(true);
+    }
+    // 4. and 5.
+    anzeigezustand_ = zustandVorPause_;
+    zeitFortsetzen();
+}
+
+void Uebungssteuerung::buchstabenuebungeinstellungen() {
+    BuchstabenSeite& b = *t_.buchstaben;
+    Seiten& seiten = *t_.seiten;
+    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
+        k->setEnabled(false);
+    }
+    b.popupPause()->setEnabled(false);
+    t_.status->pauseAktion()->setEnabled(false);
+    seiten.tastatur->hide();
+    seiten.fehlerstatistik->hide();
+    if (b.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
+        zustandVorEinstellungen_ = anzeigezustand_;
+        anzeigezustand_ = 0;
+        b.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
+        b.popupEinstellungen()->setText(QStringLiteral("Weiter üben"));
+        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
+        seiten.einstellungen->show();
+        seiten.einstellungen->raise();
+        seiten.einstellungen->setFocus();
+        zeitAnhalten();
+        return;
+    }
+    b.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
+    b.popupEinstellungen()->setText(QStringLiteral("Einstellungen"));
+    seiten.einstellungen->hide();
+    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
+        k->setEnabled(true);
+    }
+    b.popupPause()->setEnabled(true);
+    t_.status->pauseAktion()->setEnabled(true);
+    anzeigezustand_ = zustandVorEinstellungen_;
+    if (anzeigezustand_ == 2) {
+        seiten.fehlerstatistik->show();
+    } else {
+        seiten.tastatur->show();
+    }
+    zeitFortsetzen();
+    t_.fenster->setFocus();
+}
+
+void Uebungssteuerung::takt() {
+    const std::int64_t jetzt = t_.uhr->monotonMs();
+    // The speed of the running letter exercise.
+    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.buchstabenuebungLaeuft &&
+        buchstabenuebung_.anschlaege() > 0) {
+        buchstabenuebung_.tempoAktualisieren(zeit_.uebungssekunden(jetzt));
+        tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), buchstabenuebung_.anzeige().tempoRot);
+    }
+    // 1. Keys learned so far in their finger colour, the others silver.
+    t_.tastatur->einfaerben(s_.tastaturlektion, s_.farben);
+    // 2. The letter exercise previews colours and size while its settings are open.
+    if (s_.buchstabenuebungLaeuft && anzeigezustand_ == 0) {
+        t_.buchstaben->legendeFaerben(s_.farben);
+    }
+    // 7. and 9. The start entries name the lesson while no exercise runs.
+    if (!s_.buchstabenuebungLaeuft && !s_.wortuebungLaeuft) {
+        const QString text = QString::fromStdString(startLektionText(s_));
+        t_.aktionen->start->setText(text);
+        t_.aktionen->start->setToolTip(text);
+        t_.aktionen->startLektion->setText(QStringLiteral("&") + text);
+        t_.extras->positionZeigen();
+    }
+    // 8.
+    if (anzeigezustand_ == 0) {
+        t_.einstellungen->berichtigung()->setChecked(s_.berichtigungErzwingen == 1);
+        t_.einstellungen->nurZaehlen()->setChecked(s_.berichtigungErzwingen == 0);
+    }
+}
+
+} // namespace tastwerk::ui
