@@ -18,7 +18,9 @@ const std::array<Hintergrundwahl, 7> Hintergrundfarben = {{
     {"weiß", 0x00FFFFFF},
 }};
 
-void Buchstabenfeld::contextMenuEvent(QContextMenuEvent* e) { emit kontextmenueVerlangt(e->globalPos()); }
+void Buchstabenfeld::contextMenuEvent(QContextMenuEvent* e) {
+    emit kontextmenueVerlangt(e->globalPos());
+}
 
 BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
     feld_ = new Buchstabenfeld(rahmen);
@@ -96,7 +98,8 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     rahmen->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(rahmen, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup_->popup(rahmen_->mapToGlobal(p)); });
-    connect(feld_, &Buchstabenfeld::kontextmenueVerlangt, this, [this](const QPoint& p) { popup_->popup(p); });
+    connect(feld_, &Buchstabenfeld::kontextmenueVerlangt, this,
+            [this](const QPoint& p) { popup_->popup(p); });
 }
 
 void BuchstabenSeite::hintergrundSetzen(Farbe hintergrund) {

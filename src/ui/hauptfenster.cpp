@@ -6,14 +6,16 @@
 #include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
+#include "ui/fehlerraster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
+#include "ui/logo.h"
+#include "ui/namensfeld.h"
+#include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
-#include "ui/fehlerraster.h"
-#include "ui/logo.h"
-#include "ui/namensfeld.h"
+#include "ui/wort_seite.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -78,6 +80,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     extras_ = new ExtrasSeite(seiten_.extras, sitzung_, masse_);
     hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
     buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_);
+    wort_ = new WortSeite(seiten_.wortuebung, masse_);
+    statistik_ = new StatistikSeite(seiten_.fehlerstatistik, sitzung_, masse_);
 
     tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);
     tastatur_->move(masse_.s(8), masse_.s(20));
@@ -85,7 +89,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     tastatur_->resize(tastatur_->sizeHint());
 
     status_ = new Statusleiste(flaeche);
-    status_->setGeometry(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8), masse_.s(34));
+    status_->setGeometry(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8),
+                         masse_.s(34));
     status_->hide();
 
     Fensterteile teile;
@@ -102,6 +107,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     teile.layoutAuswahl = layoutAuswahl_;
     teile.hinweis = hinweis_;
     teile.buchstaben = buchstaben_;
+    teile.wort = wort_;
+    teile.statistik = statistik_;
+    teile.raster = fehlerraster_;
     teile.einstellungen = einstellungen_;
     teile.extras = extras_;
     teile.logo = logo_;
@@ -208,10 +216,14 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.einstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
     connect(aktionen_.menueEinstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
     connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
+    connect(extras_->fehlerstatistik(), &QPushButton::clicked, steuerung_,
+            &Uebungssteuerung::fehlerstatistikextras);
     connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
 }
 
-QLabel* Hauptfenster::wiederholungsTasten() const { return extras_->wiederholungsTasten(); }
+QLabel* Hauptfenster::wiederholungsTasten() const {
+    return extras_->wiederholungsTasten();
+}
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
     if (e->type() == QEvent::KeyPress && !QApplication::activeModalWidget()) {
@@ -245,8 +257,9 @@ void Hauptfenster::einstellungenaktiviert() {
 void Hauptfenster::extrasZeigen() {
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    for (QGroupBox* s : {seiten_.schreibregeln, seiten_.fingergymnastik, seiten_.fehlerraster, seiten_.tastatur,
-                         seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.einstellungen}) {
+    for (QGroupBox* s :
+         {seiten_.schreibregeln, seiten_.fingergymnastik, seiten_.fehlerraster, seiten_.tastatur,
+          seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.einstellungen}) {
         s->hide();
     }
     seiten_.extras->show();
@@ -254,6 +267,8 @@ void Hauptfenster::extrasZeigen() {
     begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
-void Hauptfenster::universaltimer() { steuerung_->takt(); }
+void Hauptfenster::universaltimer() {
+    steuerung_->takt();
+}
 
 } // namespace tastwerk::ui

@@ -26,6 +26,8 @@ class LayoutAuswahl;
 class Statusleiste;
 class TastaturWidget;
 class Uebungssteuerung;
+class WortSeite;
+class StatistikSeite;
 class Fehlerraster;
 class Logo;
 class Namensfeld;
@@ -59,6 +61,8 @@ public:
     ExtrasSeite* extras() const { return extras_; }
     HinweisSeite* hinweis() const { return hinweis_; }
     BuchstabenSeite* buchstaben() const { return buchstaben_; }
+    WortSeite* wort() const { return wort_; }
+    StatistikSeite* statistik() const { return statistik_; }
     Statusleiste* statusleiste() const { return status_; }
     TastaturWidget* tastatur() const { return tastatur_; }
     LayoutAuswahl* layoutAuswahl() const { return layoutAuswahl_; }
@@ -107,6 +111,8 @@ private:
     ExtrasSeite* extras_ = nullptr;
     HinweisSeite* hinweis_ = nullptr;
     BuchstabenSeite* buchstaben_ = nullptr;
+    WortSeite* wort_ = nullptr;
+    StatistikSeite* statistik_ = nullptr;
     Statusleiste* status_ = nullptr;
     TastaturWidget* tastatur_ = nullptr;
     LayoutAuswahl* layoutAuswahl_ = nullptr;

@@ -5,9 +5,10 @@
 #include "ui/begruessungstext.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
-#include "ui/uebungssteuerung.h"
 #include "ui/hauptfenster.h"
 #include "ui/namensfeld.h"
+#include "ui/statistik_seite.h"
+#include "ui/uebungssteuerung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,8 +30,8 @@ void Hauptfenster::editfeld(int taste, int laengeVorher, const QString& textVorh
         }
     }
     extras_->wiederholungsTasten()->setText(sitzung_.tastaturlayout == Tastaturlayout::USA
-                                      ? QStringLiteral("a s d f  j k l ; + Leertaste")
-                                      : QStringLiteral("a s d f  j k l ö + Leertaste"));
+                                                ? QStringLiteral("a s d f  j k l ; + Leertaste")
+                                                : QStringLiteral("a s d f  j k l ö + Leertaste"));
 }
 
 bool Hauptfenster::anmelden(const QString& name) {
@@ -78,6 +79,7 @@ void Hauptfenster::angemeldetAnzeigen() {
     // 11. and 12. The loaded values in the controls that show them.
     einstellungen_->anzeigen();
     steuerung_->tastaturlayoutAnwenden(sitzung_.tastaturlayout);
+    statistik_->skalierung();
     setFocus();
 }
 

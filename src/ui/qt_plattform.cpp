@@ -1,12 +1,12 @@
 #include "ui/qt_plattform.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QAudioDevice>
 #include <QSoundEffect>
 #include <QStorageInfo>
 #include <QTimer>

@@ -8,6 +8,7 @@
 #include "platform/uhr.h"
 #include "practice/buchstabenuebung.h"
 #include "practice/uebungszeit.h"
+#include "practice/wortuebung.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
 #include "ui/masse.h"
@@ -33,6 +34,9 @@ class Logo;
 class Namensfeld;
 class Statusleiste;
 class TastaturWidget;
+class WortSeite;
+class StatistikSeite;
+class Fehlerraster;
 class LayoutAuswahl;
 struct Aktionen;
 struct Seiten;
@@ -52,6 +56,9 @@ struct Fensterteile {
     LayoutAuswahl* layoutAuswahl = nullptr;
     HinweisSeite* hinweis = nullptr;
     BuchstabenSeite* buchstaben = nullptr;
+    WortSeite* wort = nullptr;
+    StatistikSeite* statistik = nullptr;
+    Fehlerraster* raster = nullptr;
     EinstellungenSeite* einstellungen = nullptr;
     ExtrasSeite* extras = nullptr;
     Logo* logo = nullptr;
@@ -88,18 +95,29 @@ public:
     // The exercises' duties of the 250 ms timer.
     void takt();
 
+    void wortuebungEinrichten();
+    void wortuebungeinstellungen();
+    // Shows the lesson error statistics in place of the keyboard.
+    void fehlerstatistikAktivieren();
+    // Records the lesson's rates per finger and shows the grid of all lessons.
+    void gesamtfehlerstatistik();
+    // The overall statistics from the Extras screen.
+    void fehlerstatistikextras();
+
     int anzeigezustand() const { return anzeigezustand_; }
     bool laeuft() const;
     Buchstabenuebung& buchstabenuebung() { return buchstabenuebung_; }
+    Wortuebung& wortuebungMotor() { return wortuebung_; }
     const Buchstabenliste& buchstabenliste() const { return liste_; }
     Uebungszeit& uebungszeit() { return zeit_; }
     Zufall& zufall() { return zufall_; }
 
-signals:
-    // The letter exercise is passed: the word exercise is to be set up.
-    void wortuebungVerlangt();
-
 private:
+    void wortuebung(Zeichen k);
+    void wortZeigen();
+    void wortBestanden(const Wortschritt& schritt);
+    void statistikAusZaehlern(const Fingerzaehler& zaehler);
+    void rasterFuellen();
     void buchstabenuebung(Zeichen k);
     void buchstabeZeigen();
     void erstenAnschlagZeigen();
@@ -115,6 +133,7 @@ private:
     Zufall zufall_;
     Uebungszeit zeit_;
     Buchstabenuebung buchstabenuebung_;
+    Wortuebung wortuebung_;
     int anzeigezustand_ = 1;
     int zustandVorPause_ = 1;
     int zustandVorEinstellungen_ = 1;

@@ -6,23 +6,32 @@
 #include "ui/extras_seite.h"
 #include "ui/farben.h"
 #include "ui/seiten.h"
+#include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
+#include "ui/wort_seite.h"
 
 namespace tastwerk::ui {
 
-void Uebungssteuerung::zeitAnhalten() { zeit_.anhalten(t_.uhr->monotonMs()); }
+void Uebungssteuerung::zeitAnhalten() {
+    zeit_.anhalten(t_.uhr->monotonMs());
+}
 
-void Uebungssteuerung::zeitFortsetzen() { zeit_.fortsetzen(t_.uhr->monotonMs()); }
+void Uebungssteuerung::zeitFortsetzen() {
+    zeit_.fortsetzen(t_.uhr->monotonMs());
+}
 
 void Uebungssteuerung::bpause() {
     BuchstabenSeite& b = *t_.buchstaben;
+    WortSeite& w = *t_.wort;
     Statusleiste& status = *t_.status;
     if (!status.pausiert()) {
         // 1.
         b.popupEinstellungen()->setEnabled(false);
-        for (QPushButton* k : {b.einstellungenKnopf(), b.tastaturKnopf(), b.statistikKnopf()}) {
+        w.popupEinstellungen()->setEnabled(false);
+        for (QPushButton* k : {b.einstellungenKnopf(), b.tastaturKnopf(), b.statistikKnopf(),
+                               w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf()}) {
             k->setEnabled(false);
         }
         // 2.
@@ -30,10 +39,16 @@ void Uebungssteuerung::bpause() {
         anzeigezustand_ = 3;
         // 3. and 4.
         b.popupPause()->setText(QStringLiteral("Pause beenden"));
+        w.popupPause()->setText(QStringLiteral("Pause beenden"));
         status.pauseAktion()->setText(QStringLiteral("Pause beenden"));
+        w.zeile()->setEnabled(false);
         if (s_.buchstabenuebungLaeuft) {
             b.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
             b.pauseKnopf()->show();
+        }
+        if (s_.wortuebungLaeuft) {
+            w.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
+            w.pauseKnopf()->show();
         }
         // 5. and 6.
         status.show();
@@ -43,12 +58,17 @@ void Uebungssteuerung::bpause() {
     }
     // 1. and 2.
     b.popupEinstellungen()->setEnabled(true);
+    w.popupEinstellungen()->setEnabled(true);
     status.setPausiert(false);
     b.pauseKnopf()->setText(QStringLiteral("Pause"));
+    w.pauseKnopf()->setText(QStringLiteral("Pause"));
     b.popupPause()->setText(QStringLiteral("Pause"));
+    w.popupPause()->setText(QStringLiteral("Pause"));
     status.pauseAktion()->setText(QStringLiteral("Pause!"));
     // 3.
-    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf(), b.einstellungenKnopf()}) {
+    w.zeile()->setEnabled(true);
+    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf(), b.einstellungenKnopf(),
+                           w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf(), w.einstellungenKnopf()}) {
         k->setEnabled(true);
     }
     // 4. and 5.
@@ -104,11 +124,20 @@ void Uebungssteuerung::takt() {
         buchstabenuebung_.tempoAktualisieren(zeit_.uebungssekunden(jetzt));
         tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), buchstabenuebung_.anzeige().tempoRot);
     }
+    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.wortuebungLaeuft && zeit_.begonnen()) {
+        const int apm = anschlaegeProMinute(wortuebung_.anschlagzaehler(), zeit_.uebungssekunden(jetzt));
+        wortuebung_.setAnschlaegeProMinute(apm);
+        tempoZeigen(apm, apm < s_.wunschAnschlaege);
+    }
     // 1. Keys learned so far in their finger colour, the others silver.
     t_.tastatur->einfaerben(s_.tastaturlektion, s_.farben);
     // 2. The letter exercise previews colours and size while its settings are open.
     if (s_.buchstabenuebungLaeuft && anzeigezustand_ == 0) {
         t_.buchstaben->legendeFaerben(s_.farben);
+    }
+    // 3. The statistics panel follows the running exercise.
+    if ((s_.buchstabenuebungLaeuft || s_.wortuebungLaeuft) && anzeigezustand_ == 2) {
+        t_.statistik->neuZeichnen();
     }
     // 7. and 9. The start entries name the lesson while no exercise runs.
     if (!s_.buchstabenuebungLaeuft && !s_.wortuebungLaeuft) {

@@ -57,6 +57,32 @@ Meldungsantwort::~Meldungsantwort() {
     delete timer_;
 }
 
+Meldungsbeantworter::Meldungsbeantworter() : timer_(new QTimer) {
+    auto titel = titel_;
+    auto texte = texte_;
+    timer_->setInterval(10);
+    QObject::connect(timer_, &QTimer::timeout, timer_, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        titel->append(box->windowTitle());
+        texte->append(box->text());
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            ok->click();
+        } else if (QAbstractButton* ja = box->button(QMessageBox::Yes)) {
+            ja->click();
+        } else {
+            box->accept();
+        }
+    });
+    timer_->start();
+}
+
+Meldungsbeantworter::~Meldungsbeantworter() {
+    delete timer_;
+}
+
 Testfenster::Testfenster(QSize schirm) : bildschirm(schirm) {
     datentraeger.frei = 1ull << 30;
     neuStarten();

@@ -35,6 +35,21 @@ private:
     class QTimer* timer_;
 };
 
+// Answers every message box that opens while it exists with its default or OK button, and remembers
+// their titles and texts.
+class Meldungsbeantworter {
+public:
+    Meldungsbeantworter();
+    ~Meldungsbeantworter();
+    const QStringList& titel() const { return *titel_; }
+    const QStringList& texte() const { return *texte_; }
+
+private:
+    std::shared_ptr<QStringList> titel_ = std::make_shared<QStringList>();
+    std::shared_ptr<QStringList> texte_ = std::make_shared<QStringList>();
+    class QTimer* timer_;
+};
+
 // A main window as the program makes it, on a fresh empty folder.
 struct Testfenster {
     TempOrdner ordner;

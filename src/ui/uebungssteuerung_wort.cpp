@@ -1,0 +1,244 @@
+// The word exercise and the two error statistics on the main window.
+#include "platform/zeichensatz.h"
+#include "stats/gesamtstatistik.h"
+#include "ui/aktionen.h"
+#include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/fehlerraster.h"
+#include "ui/logo.h"
+#include "ui/seiten.h"
+#include "ui/statistik_seite.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+#include "ui/uebungssteuerung.h"
+#include "ui/wort_seite.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tastwerk::ui {
+
+namespace {
+QFont::Weight gewicht(std::uint8_t stil) {
+    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
+}
+} // namespace
+
+void Uebungssteuerung::wortuebungEinrichten() {
+    Seiten& seiten = *t_.seiten;
+    WortSeite& w = *t_.wort;
+    // 1.
+    t_.einstellungen->stimme()->setEnabled(false);
+    for (QGroupBox* e : seiten.eigeneTexte) {
+        e->hide();
+    }
+    t_.begruessung->hide();
+    t_.einstellungen->schriftZiele()[1]->setChecked(true);
+    // 3.
+    w.wiederholung()->clear();
+    zufallSaeen();
+    // 4.
+    w.rahmen()->show();
+    for (QGroupBox* g : {seiten.hauptmenue, seiten.buchstabenuebung, seiten.einstellungen,
+                         seiten.benutzerdaten, seiten.benutzerdatei, seiten.hinweistext}) {
+        g->hide();
+    }
+    t_.logo->hide();
+    anzeigezustand_ = 1;
+    // 5. The line in the word exercise's font.
+    QFont schrift(QString::fromStdString(cp1252ZuUtf8(s_.schriftarten[1])));
+    schrift.setPointSize(t_.masse.punkte(s_.schriftgroessen[1]));
+    if (s_.schriftstil2 <= 3) {
+        schrift.setWeight(gewicht(s_.schriftstil2));
+        schrift.setItalic(s_.schriftstil2 >= 2);
+    }
+    w.zeile()->setFont(schrift);
+    // 6.
+    t_.status->show();
+    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.385));
+    seiten.tastatur->show();
+    seiten.fehlerstatistik->hide();
+    // 7. to 13.
+    wortuebung_.einrichten();
+    zeit_.zuruecksetzen();
+    w.rahmen()->setTitle(QString::fromStdString(wortuebung_.anzeige().gruppentitel));
+    w.lernzielTitel()->setText(QString::fromUtf8(LernzielTitel));
+    w.lernziel()->show();
+    for (QPushButton* k : {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
+        k->setEnabled(false);
+    }
+    w.hauptmenueKnopf()->setEnabled(true);
+    // 14.
+    wortZeigen();
+    t_.fenster->setFocus();
+}
+
+void Uebungssteuerung::wortuebung(Zeichen k) {
+    const Wortschritt schritt = wortuebung_.taste(k, anzeigezustand_);
+    if (schritt.erster) {
+        zeit_.beginnen(t_.uhr->monotonMs());
+        WortSeite& w = *t_.wort;
+        for (QPushButton* knopf :
+             {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
+            knopf->setEnabled(true);
+        }
+    }
+    if (schritt.statistikNeu) {
+        statistikAusZaehlern(wortuebung_.fingerzaehler());
+    }
+    wortZeigen();
+    if (schritt.bestanden) {
+        wortBestanden(schritt);
+    }
+}
+
+void Uebungssteuerung::wortZeigen() {
+    const Wortanzeige& a = wortuebung_.anzeige();
+    WortSeite& w = *t_.wort;
+    w.zeileZeigen(QString::fromStdString(a.zeile), a.auswahlStart, a.auswahlLaenge);
+    w.wiederholung()->setText(QString::fromStdString(a.wiederholungshinweis));
+    w.lernziel()->setText(QString::fromStdString(a.lernziel));
+    w.fortschritt()->setValue(std::clamp(a.fortschritt, 0, 100));
+    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
+    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
+    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
+    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    if (anzeigezustand_ == 1) {
+        t_.tastatur->tastaturaktiviert(a.sollzeichen);
+    }
+}
+
+void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
+    WortSeite& w = *t_.wort;
+    w.lernziel()->clear();
+    w.lernziel()->hide();
+    w.lernzielTitel()->setText(QString::fromUtf8(LernzielErreichtText));
+    w.fortschritt()->setValue(100);
+    QMessageBox::information(t_.fenster, QString::fromStdString(schritt.meldungTitel),
+                             QString::fromStdString(schritt.meldungText));
+    if (schritt.wiederholungBeendet) {
+        buchstabenuebungAbbruch();
+        return;
+    }
+    s_.uebungsstufe = 0;
+    s_.wortuebungLaeuft = false;
+    gesamtfehlerstatistik();
+    t_.status->hide();
+    QMessageBox::information(t_.fenster, QApplication::applicationName(),
+                             QString::fromUtf8(HinweisNachLektion));
+    if (schritt.lektionWeiter) {
+        ++s_.lektionNr;
+    }
+    startvorbereiten();
+    t_.seiten->fehlerraster->hide();
+}
+
+void Uebungssteuerung::statistikAusZaehlern(const Fingerzaehler& zaehler) {
+    t_.statistik->fehlerstatistik(s_.lektionNr, statistikberechnen(zaehler), anschlaegeVon(zaehler),
+                                  fehlerVon(zaehler));
+}
+
+void Uebungssteuerung::fehlerstatistikAktivieren() {
+    Seiten& seiten = *t_.seiten;
+    seiten.fehlerstatistik->move(seiten.fehlerstatistik->x(), int(t_.masse.hoehe / 2.6));
+    seiten.tastatur->hide();
+    anzeigezustand_ = 2;
+    t_.buchstaben->tastaturKnopf()->setEnabled(true);
+    t_.wort->tastaturKnopf()->setEnabled(true);
+    seiten.fehlerstatistik->show();
+    seiten.fehlerstatistik->raise();
+    t_.begruessung->hide();
+}
+
+void Uebungssteuerung::rasterFuellen() {
+    for (int lektion = 1; lektion <= 16; ++lektion) {
+        for (int f = 1; f <= FingergruppenAnzahl; ++f) {
+            t_.raster->setZelle(
+                lektion, f, QString::fromStdString(rasterzelle(s_, static_cast<Fingergruppe>(f), lektion)));
+        }
+    }
+}
+
+void Uebungssteuerung::gesamtfehlerstatistik() {
+    Seiten& seiten = *t_.seiten;
+    const bool ausExtras = anzeigezustand_ == 4;
+    // 1. and 2.
+    seiten.wortuebung->hide();
+    if (!ausExtras) {
+        seiten.fehlerraster->move(seiten.fehlerraster->x(), t_.masse.h(1, 120));
+    }
+    // 3. to 5. The lesson's rates from both exercises' counters together.
+    const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, wortuebung_.fingerzaehler());
+    const Fingerfehlerquoten quoten =
+        tastwerk::gesamtfehlerstatistik(s_, s_.fingerzaehler, wortuebung_.fingerzaehler());
+    if (!ausExtras) {
+        t_.statistik->fehlerstatistik(s_.lektionNr, quoten, anschlaegeVon(gesamt), fehlerVon(gesamt));
+    }
+    // 6.
+    seiten.tastatur->hide();
+    seiten.fehlerstatistik->move(seiten.fehlerstatistik->x(), int(t_.masse.hoehe / 2.18));
+    if (!ausExtras) {
+        seiten.fehlerstatistik->show();
+    }
+    // 7. and 8.
+    rasterFuellen();
+    seiten.fehlerraster->show();
+    seiten.fehlerraster->raise();
+    anzeigezustand_ = 2;
+}
+
+void Uebungssteuerung::fehlerstatistikextras() {
+    Seiten& seiten = *t_.seiten;
+    anzeigezustand_ = 4;
+    for (QGroupBox* g : {seiten.fehlerstatistik, seiten.benutzerdaten, seiten.tastatur}) {
+        g->hide();
+    }
+    seiten.fehlerraster->move(seiten.fehlerraster->x(), t_.masse.h(50, 261));
+    seiten.fehlerraster->raise();
+    gesamtfehlerstatistik();
+}
+
+void Uebungssteuerung::wortuebungeinstellungen() {
+    WortSeite& w = *t_.wort;
+    Seiten& seiten = *t_.seiten;
+    for (QPushButton* k : {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
+        k->setEnabled(false);
+    }
+    w.popupPause()->setEnabled(false);
+    t_.status->pauseAktion()->setEnabled(false);
+    seiten.tastatur->hide();
+    seiten.fehlerstatistik->hide();
+    if (w.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
+        zustandVorEinstellungen_ = anzeigezustand_;
+        anzeigezustand_ = 0;
+        w.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
+        w.popupEinstellungen()->setText(QStringLiteral("Weiter üben"));
+        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
+        seiten.einstellungen->show();
+        seiten.einstellungen->raise();
+        seiten.einstellungen->setFocus();
+        zeitAnhalten();
+        return;
+    }
+    w.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
+    w.popupEinstellungen()->setText(QStringLiteral("Einstellungen"));
+    seiten.einstellungen->hide();
+    for (QPushButton* k : {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
+        k->setEnabled(true);
+    }
+    w.popupPause()->setEnabled(true);
+    t_.status->pauseAktion()->setEnabled(true);
+    t_.buchstaben->statistikKnopf()->setEnabled(true);
+    t_.buchstaben->tastaturKnopf()->setEnabled(true);
+    anzeigezustand_ = zustandVorEinstellungen_;
+    if (anzeigezustand_ == 2) {
+        seiten.fehlerstatistik->show();
+    } else {
+        seiten.tastatur->show();
+    }
+    zeitFortsetzen();
+    t_.fenster->setFocus();
+}
+
+} // namespace tastwerk::ui
