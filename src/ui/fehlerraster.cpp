@@ -21,6 +21,9 @@ Fehlerraster::Fehlerraster(QWidget* parent) : QTableWidget(10, 17, parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // Cells cut what is wider than their column, as a display grid does.
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setAccessibleName(QStringLiteral("Fehlerstatistik der Lektionen 1 bis 16"));
     QFont schrift(QStringLiteral("Courier New"));
     schrift.setPixelSize(16);

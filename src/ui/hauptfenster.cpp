@@ -119,7 +119,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     teile.begruessungPlatzieren = [this](int oben, int hoehe) { begruessungPlatzieren(oben, hoehe); };
     steuerung_ = new Uebungssteuerung(std::move(teile), this);
 
+    inhalteAnlegen();
     verbinden();
+    navigationVerbinden();
     init();
     qApp->installEventFilter(this);
 

@@ -15,6 +15,10 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
+
+class QDialog;
+
 namespace tastwerk::ui {
 
 class Begruessungstext;
@@ -26,6 +30,8 @@ class LayoutAuswahl;
 class Statusleiste;
 class TastaturWidget;
 class Uebungssteuerung;
+class Hilfefenster;
+class Infofenster;
 class WortSeite;
 class StatistikSeite;
 class Fehlerraster;
@@ -80,6 +86,28 @@ public:
     // The navigation of the main menu.
     void einstellungenaktiviert();
     void extrasZeigen();
+    void hauptmenue();
+    void schreibregeln();
+    void fingergym();
+    // The welcome text window: enlarge, shrink, copy, select all.
+    void memo1vergroessern();
+    void memo1verkleinern();
+    void copyclip();
+    void memo1markieren();
+    // The About box; a running exercise is paused meanwhile.
+    void info1Click();
+    // The help window: its contents, or the topic of the screen in front (F1).
+    void hilfe1Click();
+    void hilfeThema();
+    // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
+    // exercise, 5 user table.
+    int hilfekontext() const;
+    // The application lost the focus: a running exercise pauses.
+    void deaktiviert();
+    Hilfefenster* hilfefenster() const { return hilfe_; }
+    Infofenster* infofenster() const { return info_; }
+    // Shows a modal dialog; tests replace it to answer without a user.
+    std::function<void(QDialog*)> dialogZeigen;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -93,6 +121,8 @@ private:
     void universaltimer();
     void begruessungPlatzieren(int oben, int hoehe);
     void verbinden();
+    void navigationVerbinden();
+    void inhalteAnlegen();
     // Pauses a running exercise before the close question, unless it is paused already.
     void pausierenFallsLaeuft();
 
@@ -117,6 +147,9 @@ private:
     TastaturWidget* tastatur_ = nullptr;
     LayoutAuswahl* layoutAuswahl_ = nullptr;
     Uebungssteuerung* steuerung_ = nullptr;
+    Hilfefenster* hilfe_ = nullptr;
+    Infofenster* info_ = nullptr;
+    QMenu* tastaturPopup_ = nullptr;
     QTimer takt_;
     bool ohneFrage_ = false;
 };

@@ -3,11 +3,13 @@
 #include "platform/zeichensatz.h"
 #include "session/anmeldung.h"
 #include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/hauptfenster.h"
 #include "ui/namensfeld.h"
 #include "ui/statistik_seite.h"
+#include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 
 #include <QApplication>
@@ -80,6 +82,9 @@ void Hauptfenster::angemeldetAnzeigen() {
     einstellungen_->anzeigen();
     steuerung_->tastaturlayoutAnwenden(sitzung_.tastaturlayout);
     statistik_->skalierung();
+    tastatur_->setSchriftfarbe(sitzung_.tastaturschriftfarbe);
+    buchstaben_->hintergrundSetzen(sitzung_.hintergrundfarbe);
+    buchstaben_->legendeFaerben(sitzung_.farben);
     setFocus();
 }
 

@@ -84,6 +84,12 @@ bool Uebungssteuerung::laeuft() const {
     return s_.buchstabenuebungLaeuft || s_.wortuebungLaeuft || s_.eigeneTexteLaeuft;
 }
 
+bool Uebungssteuerung::begonnen() const {
+    return (s_.buchstabenuebungLaeuft && buchstabenuebung_.anschlaege() > 0) ||
+           (s_.wortuebungLaeuft && wortuebung_.anschlagzaehler() > 0) ||
+           (s_.eigeneTexteLaeuft && zeit_.begonnen());
+}
+
 bool Uebungssteuerung::pausiert() const {
     return t_.status->pausiert();
 }

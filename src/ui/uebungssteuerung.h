@@ -105,6 +105,8 @@ public:
     void fehlerstatistikextras();
 
     int anzeigezustand() const { return anzeigezustand_; }
+    // Whether the running exercise has had its first keystroke.
+    bool begonnen() const;
     bool laeuft() const;
     Buchstabenuebung& buchstabenuebung() { return buchstabenuebung_; }
     Wortuebung& wortuebungMotor() { return wortuebung_; }

@@ -1,0 +1,202 @@
+// The navigation of the main window: which command shows which screen, the welcome text window, help,
+// the About box and the automatic pause when the program loses the focus.
+#include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/fehlerraster.h"
+#include "ui/fingergymnastik.h"
+#include "ui/hauptfenster.h"
+#include "ui/hilfefenster.h"
+#include "ui/infofenster.h"
+#include "ui/logo.h"
+#include "ui/namensfeld.h"
+#include "ui/qt_plattform.h"
+#include "ui/schreibregeln.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+#include "ui/uebungssteuerung.h"
+#include "ui/wort_seite.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace tastwerk::ui {
+
+void Hauptfenster::inhalteAnlegen() {
+    // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
+    seiten_.schreibregeln->setGeometry(seiten_.schreibregeln->x(), masse_.h(50, 273),
+                                       seiten_.schreibregeln->width(), masse_.h(100, 141));
+    auto* regeln = new QPlainTextEdit(seiten_.schreibregeln);
+    regeln->setObjectName(QStringLiteral("schreibregelnText"));
+    regeln->setReadOnly(true);
+    regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fest(QStringLiteral("Courier New"));
+    fest.setStyleHint(QFont::TypeWriter);
+    fest.setPointSize(masse_.skaliertePunkte(10));
+    regeln->setFont(fest);
+    regeln->setPlainText(schreibregelnText());
+    regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
+    regeln->setGeometry(masse_.s(8), masse_.h(1, 30), seiten_.schreibregeln->width() - 2 * masse_.s(8),
+                        masse_.h(20, 31));
+
+    // "Fingergymnastik": five pictures with their captions.
+    auto* gymnastik = new QVBoxLayout(seiten_.fingergymnastik);
+    gymnastik->addWidget(fingergymnastikInhalt(seiten_.fingergymnastik));
+
+    hilfe_ = new Hilfefenster(datenordner(), this);
+    info_ = new Infofenster(this);
+    dialogZeigen = [](QDialog* d) { d->exec(); };
+
+    // The keyboard screen's popup sets the lettering colour of the keys.
+    tastaturPopup_ = new QMenu(this);
+    QMenu* schriftfarbe = tastaturPopup_->addMenu(QStringLiteral("Schriftfarbe"));
+    const std::pair<const char*, int> farben[] = {{"schwarz", 0}, {"weiß", 1}};
+    for (const auto& [name, wert] : farben) {
+        connect(schriftfarbe->addAction(QString::fromUtf8(name)), &QAction::triggered, this,
+                [this, w = wert] {
+                    sitzung_.tastaturschriftfarbe = static_cast<std::uint8_t>(w);
+                    tastatur_->setSchriftfarbe(w);
+                });
+    }
+    seiten_.tastatur->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(seiten_.tastatur, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { tastaturPopup_->popup(seiten_.tastatur->mapToGlobal(p)); });
+}
+
+void Hauptfenster::navigationVerbinden() {
+    connect(aktionen_.hilfe, &QAction::triggered, this, &Hauptfenster::hilfe1Click);
+    connect(aktionen_.info, &QAction::triggered, this, &Hauptfenster::info1Click);
+    connect(logo_, &Logo::doppelklick, this, &Hauptfenster::info1Click);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &Hauptfenster::hilfeThema);
+    connect(extras_->schreibregeln(), &QPushButton::clicked, this, &Hauptfenster::schreibregeln);
+    connect(extras_->fingergymnastik(), &QPushButton::clicked, this, &Hauptfenster::fingergym);
+    connect(begruessung_, &Begruessungstext::angeklickt, this, &Hauptfenster::memo1vergroessern);
+    connect(aktionen_.textfensterVergroessern, &QAction::triggered, this, &Hauptfenster::memo1vergroessern);
+    connect(aktionen_.textfensterVerkleinern, &QAction::triggered, this, &Hauptfenster::memo1verkleinern);
+    connect(aktionen_.kopieren, &QAction::triggered, this, &Hauptfenster::copyclip);
+    connect(aktionen_.allesMarkieren, &QAction::triggered, this, &Hauptfenster::memo1markieren);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
+        if (zustand != Qt::ApplicationActive) {
+            deaktiviert();
+        }
+    });
+}
+
+void Hauptfenster::hauptmenue() {
+    for (QGroupBox* s :
+         {seiten_.eigeneTexte[0], seiten_.benutzerdatei, seiten_.eigeneTexte[1], seiten_.extras}) {
+        s->hide();
+    }
+    seiten_.hauptmenue->show();
+    seiten_.tastatur->move(seiten_.tastatur->x(), masse_.h(0.2));
+    seiten_.tastatur->show();
+    begruessung_->show();
+    logo_->show();
+    aktionen_.menueleisteFreigeben(true);
+}
+
+void Hauptfenster::schreibregeln() {
+    seiten_.schreibregeln->show();
+    seiten_.schreibregeln->raise();
+}
+
+void Hauptfenster::fingergym() {
+    seiten_.fingergymnastik->show();
+    seiten_.fingergymnastik->raise();
+}
+
+void Hauptfenster::memo1vergroessern() {
+    aktionen_.textfensterVergroessern->setEnabled(false);
+    aktionen_.textfensterVerkleinern->setEnabled(true);
+    begruessung_->setToolTip(QString());
+    if (namensfeld_->isEnabled()) {
+        return; // before sign-in nothing else happens
+    }
+    seiten_.fehlerraster->hide();
+    begruessungPlatzieren(masse_.h(5, 26), masse_.h(50, 73));
+    begruessung_->raise();
+}
+
+void Hauptfenster::memo1verkleinern() {
+    aktionen_.textfensterVergroessern->setEnabled(true);
+    aktionen_.textfensterVerkleinern->setEnabled(false);
+    begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
+}
+
+void Hauptfenster::copyclip() {
+    const QString auswahl = begruessung_->textCursor().selectedText();
+    if (!auswahl.isEmpty()) {
+        QGuiApplication::clipboard()->setText(auswahl);
+    }
+}
+
+void Hauptfenster::memo1markieren() {
+    begruessung_->selectAll();
+}
+
+int Hauptfenster::hilfekontext() const {
+    if (seiten_.benutzerdatei->isVisible()) {
+        return 5;
+    }
+    if (seiten_.wortuebung->isVisible()) {
+        return 3;
+    }
+    if (seiten_.buchstabenuebung->isVisible()) {
+        return 2;
+    }
+    return 1;
+}
+
+void Hauptfenster::hilfe1Click() {
+    hilfe_->inhaltZeigen();
+}
+
+void Hauptfenster::hilfeThema() {
+    hilfe_->themaZeigen(hilfekontext());
+}
+
+void Hauptfenster::info1Click() {
+    const bool laeuft =
+        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
+    const int zustand = steuerung_->anzeigezustand();
+    // Only a pause made here is ended here; a pause of the learner's stays.
+    const bool pausiertHier = laeuft && zustand != 3 && zustand != 0;
+    if (pausiertHier) {
+        steuerung_->bpause();
+    }
+    QPushButton* knoepfe[] = {buchstaben_->pauseKnopf(), wort_->pauseKnopf(), buchstaben_->hauptmenueKnopf(),
+                              wort_->hauptmenueKnopf()};
+    bool vorher[4];
+    for (int k = 0; k < 4; ++k) {
+        vorher[k] = knoepfe[k]->isEnabled();
+        knoepfe[k]->setEnabled(false);
+    }
+    dialogZeigen(info_);
+    if (pausiertHier && steuerung_->pausiert()) {
+        steuerung_->bpause();
+    }
+    for (int k = 0; k < 4; ++k) {
+        knoepfe[k]->setEnabled(vorher[k]);
+    }
+    setFocus();
+}
+
+void Hauptfenster::deaktiviert() {
+    const bool laeuft =
+        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
+    const bool einstellungenZu =
+        buchstaben_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
+        wort_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
+        steuerung_->anzeigezustand() != 0;
+    if (laeuft && einstellungenZu && !steuerung_->pausiert() && steuerung_->begonnen()) {
+        steuerung_->bpause();
+    }
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,228 @@
+// The main window's menus, popups and screens as a learner reaches them.
+#include "testhilfen.h"
+
+#include "ui/begruessungstext.h"
+#include "ui/buchstaben_seite.h"
+#include "ui/hilfefenster.h"
+#include "ui/hinweis_seite.h"
+#include "ui/infofenster.h"
+#include "ui/statusleiste.h"
+#include "ui/uebungssteuerung.h"
+#include "ui/wort_seite.h"
+
+#include <QClipboard>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace tastwerk;
+using namespace tastwerk::test;
+
+namespace {
+
+QStringList texte(const QMenu* menue) {
+    QStringList liste;
+    for (const QAction* a : menue->actions()) {
+        liste << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    return liste;
+}
+
+void buchstabenuebungBeginnen(Testfenster& t) {
+    t.fenster->aktionen().start->trigger();
+    t.fenster->hinweis()->startknopf()->click();
+    tippen(t.fenster.get(), QStringLiteral("x"));
+}
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuesUndPopupsHabenIhreEintraege() {
+        Testfenster t;
+        ui::Hauptfenster& f = *t.fenster;
+        const ui::Aktionen& a = f.aktionen();
+        QCOMPARE(texte(a.menuDatei), QStringList{QStringLiteral("&Beenden")});
+        QCOMPARE(texte(a.menuHilfe), (QStringList{QStringLiteral("Hilfe"), QStringLiteral("Info")}));
+        QCOMPARE(
+            texte(a.hauptmenuePopup),
+            (QStringList{QStringLiteral("Start"), QStringLiteral("Die Tastatur"),
+                         QStringLiteral("Einstellungen"), QStringLiteral("Benutzerdaten"),
+                         QStringLiteral("Extras"), QStringLiteral("-"), QStringLiteral("Eigene Texte üben"),
+                         QStringLiteral("-"), QStringLiteral("Programm beenden")}));
+        QCOMPARE(texte(a.eigeneTexte),
+                 (QStringList{QStringLiteral("Text laden"), QStringLiteral("Text erstellen"),
+                              QStringLiteral("Text ändern")}));
+        QCOMPARE(
+            texte(a.begruessungPopup),
+            (QStringList{QStringLiteral("Markierten Text in Zwischenablage kopieren"),
+                         QStringLiteral("Alles markieren"), QStringLiteral("-"),
+                         QStringLiteral("Textfenster verkleinern"), QStringLiteral("Textfenster vergrössern"),
+                         QStringLiteral("-"), QStringLiteral("Programm beenden")}));
+        QCOMPARE(
+            texte(f.buchstaben()->popup()),
+            (QStringList{QStringLiteral("Hintergrundfarbe"), QStringLiteral("Sound"), QStringLiteral("-"),
+                         QStringLiteral("Pause"), QStringLiteral("-"), QStringLiteral("Einstellungen"),
+                         QStringLiteral("Tastatur"), QStringLiteral("Fehlerstatistik"), QStringLiteral("-"),
+                         QStringLiteral("Zurück zum Hauptmenü")}));
+        QCOMPARE(texte(f.buchstaben()->hintergrundMenue()),
+                 (QStringList{QStringLiteral("blau"), QStringLiteral("gelb"), QStringLiteral("rot"),
+                              QStringLiteral("grau"), QStringLiteral("silber"), QStringLiteral("schwarz"),
+                              QStringLiteral("weiß")}));
+        QCOMPARE(texte(f.wort()->popup()),
+                 (QStringList{QStringLiteral("Einstellungen"), QStringLiteral("Tastatur"),
+                              QStringLiteral("Fehlerstatistik"), QStringLiteral("Pause"), QStringLiteral("-"),
+                              QStringLiteral("Zurück zum Hauptmenü")}));
+        QCOMPARE(texte(f.statusleiste()->popup()), QStringList{QStringLiteral("Pause")});
+        // Before sign-in only "Programm beenden" of the main menu popup can be used.
+        for (QAction* aktion : a.hauptmenuePopup->actions()) {
+            if (!aktion->isSeparator()) {
+                QCOMPARE(aktion->isEnabled(), aktion->text() == QStringLiteral("Programm beenden"));
+            }
+        }
+    }
+
+    void klickInDenBegruessungstextVorUndNachDerAnmeldung() {
+        Testfenster t;
+        ui::Hauptfenster& f = *t.fenster;
+        const QRect vorher = f.begruessungstext()->geometry();
+        f.memo1vergroessern();
+        QCOMPARE(f.begruessungstext()->geometry(), vorher);
+        QVERIFY(!f.aktionen().textfensterVergroessern->isEnabled());
+        QVERIFY(f.aktionen().textfensterVerkleinern->isEnabled());
+
+        t.anmelden(QStringLiteral("anna"));
+        QTest::mouseClick(f.begruessungstext()->viewport(), Qt::LeftButton);
+        QCOMPARE(f.begruessungstext()->y(), 600 * 5 / 26);
+        QCOMPARE(f.begruessungstext()->height(), 600 * 50 / 73);
+        f.aktionen().textfensterVerkleinern->trigger();
+        QCOMPARE(f.begruessungstext()->y(), 600 * 50 / 77);
+        QCOMPARE(f.begruessungstext()->height(), 600 * 10 / 43);
+        f.aktionen().allesMarkieren->trigger();
+        f.aktionen().kopieren->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text().left(25), QStringLiteral("Herzlich willkommen bei T"));
+    }
+
+    void infoPausiertDieUebungUndSetztSieFort() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        buchstabenuebungBeginnen(t);
+        ui::Hauptfenster& f = *t.fenster;
+        bool waehrenddessenPausiert = false;
+        bool knoepfeGesperrt = false;
+        f.dialogZeigen = [&](QDialog* d) {
+            waehrenddessenPausiert = f.steuerung()->pausiert();
+            knoepfeGesperrt =
+                !f.buchstaben()->pauseKnopf()->isEnabled() && !f.buchstaben()->hauptmenueKnopf()->isEnabled();
+            QCOMPARE(d->windowTitle(), QStringLiteral("Info über Tastwerk"));
+        };
+        f.aktionen().info->trigger();
+        QVERIFY(waehrenddessenPausiert);
+        QVERIFY(knoepfeGesperrt);
+        QVERIFY(!f.steuerung()->pausiert());
+        QVERIFY(f.buchstaben()->pauseKnopf()->isEnabled());
+
+        // A pause the learner made stays after the box.
+        f.steuerung()->bpause();
+        f.aktionen().info->trigger();
+        QVERIFY(f.steuerung()->pausiert());
+    }
+
+    void fokusverlustPausiertNurEineBegonneneUngepausteUebung() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        ui::Hauptfenster& f = *t.fenster;
+        f.aktionen().start->trigger();
+        f.hinweis()->startknopf()->click();
+        f.deaktiviert(); // not begun yet
+        QVERIFY(!f.steuerung()->pausiert());
+        tippen(&f, QStringLiteral("x"));
+        f.deaktiviert();
+        QVERIFY(f.steuerung()->pausiert());
+        f.deaktiviert(); // paused already: stays paused
+        QVERIFY(f.steuerung()->pausiert());
+        f.steuerung()->bpause();
+        f.buchstaben()->einstellungenKnopf()->click();
+        f.deaktiviert(); // settings open
+        QVERIFY(!f.steuerung()->pausiert());
+    }
+
+    void schliessenPausiertEineLaufendeUebungAberSetztKeinePauseFort() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        buchstabenuebungBeginnen(t);
+        {
+            Meldungsantwort nein(QMessageBox::No);
+            t.fenster->close();
+        }
+        QVERIFY(t.fenster->steuerung()->pausiert());
+        {
+            Meldungsantwort nein(QMessageBox::No);
+            t.fenster->close();
+        }
+        QVERIFY(t.fenster->steuerung()->pausiert()); // a paused exercise stays paused
+    }
+
+    void hilfeZeigtInhaltUndThemaDesBildschirms() {
+        Testfenster t;
+        ui::Hauptfenster& f = *t.fenster;
+        QCOMPARE(f.hilfekontext(), 1);
+        f.aktionen().hilfe->trigger();
+        QVERIFY(f.hilfefenster()->isVisible());
+        QVERIFY(f.hilfefenster()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
+        t.anmelden(QStringLiteral("anna"));
+        buchstabenuebungBeginnen(t);
+        QCOMPARE(f.hilfekontext(), 2);
+        f.hilfeThema();
+        QVERIFY(f.hilfefenster()->browser()->source().toString().endsWith(
+            QStringLiteral("buchstabenuebung.html")));
+    }
+
+    void extrasSchreibregelnUndFingergymnastik() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        ui::Hauptfenster& f = *t.fenster;
+        f.aktionen().extras->trigger();
+        QVERIFY(f.seiten().extras->isVisible());
+        QVERIFY(!f.seiten().tastatur->isVisible());
+        f.schreibregeln();
+        QVERIFY(f.seiten().schreibregeln->isVisible());
+        auto* text = f.seiten().schreibregeln->findChild<QPlainTextEdit*>();
+        QVERIFY(text && text->isReadOnly() && !text->toPlainText().isEmpty());
+        QVERIFY(QFontInfo(text->font()).fixedPitch());
+        f.fingergym();
+        QVERIFY(f.seiten().fingergymnastik->isVisible());
+        QCOMPARE(f.seiten().fingergymnastik->title(), QStringLiteral(" \"Fingergymnastik\" "));
+        f.hauptmenue();
+        QVERIFY(!f.seiten().extras->isVisible());
+        QVERIFY(f.seiten().tastatur->isVisible());
+    }
+
+    void tastaturSchriftfarbeWirdGespeichert() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        const auto popup = t.fenster->findChildren<QMenu*>();
+        QAction* weiss = nullptr;
+        for (QMenu* m : popup) {
+            if (m->title() == QStringLiteral("Schriftfarbe")) {
+                for (QAction* a : m->actions()) {
+                    if (a->text() == QStringLiteral("weiß")) {
+                        weiss = a;
+                    }
+                }
+            }
+        }
+        QVERIFY(weiss);
+        weiss->trigger();
+        QCOMPARE(t.sitzung().tastaturschriftfarbe, 1);
+        t.fenster->beendenOhneFrage();
+        t.neuStarten();
+        t.anmelden(QStringLiteral("anna"));
+        QCOMPARE(t.sitzung().tastaturschriftfarbe, 1);
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"
