@@ -14,13 +14,18 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // The exercise lines are filled once, before the window opens.
-    tastwerk::uebungszeilen();
-    QApplication::setApplicationName(QStringLiteral("Win95TWK"));
-    QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
+namespace {
 
+struct Befehlszeile {
+    QString ordner;
+    bool ok = true;
+};
+
+// Reads the command line before any window exists, so --help and --version answer without a display.
+Befehlszeile befehlszeileLesen(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tastwerk"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
     QCommandLineParser befehlszeile;
     befehlszeile.setApplicationDescription(
         QStringLiteral("Tastwerk – Schreibtrainer für das Zehnfingersystem in 16 Lektionen."));
@@ -34,18 +39,37 @@ int main(int argc, char** argv) {
     befehlszeile.addOption(ordnerOption);
     befehlszeile.process(app);
 
-    QString ordner = QDir::currentPath();
+    Befehlszeile ergebnis;
+    ergebnis.ordner = QDir::currentPath();
     if (befehlszeile.isSet(ordnerOption)) {
         const QFileInfo info(befehlszeile.value(ordnerOption));
         if (!info.isDir()) {
             std::fprintf(stderr, "tastwerk: Der Ordner \"%s\" existiert nicht.\n",
                          befehlszeile.value(ordnerOption).toLocal8Bit().constData());
-            return 2;
+            ergebnis.ok = false;
+            return ergebnis;
         }
-        ordner = info.absoluteFilePath();
-        // Sound files are looked for by bare name in the start folder.
-        QDir::setCurrent(ordner);
+        ergebnis.ordner = info.absoluteFilePath();
     }
+    return ergebnis;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Befehlszeile befehle = befehlszeileLesen(argc, argv);
+    if (!befehle.ok) {
+        return 2;
+    }
+    const QString ordner = befehle.ordner;
+    // Sound files are looked for by bare name in the start folder.
+    QDir::setCurrent(ordner);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Win95TWK"));
+    QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
+    // The exercise lines are filled once, before the window opens.
+    tastwerk::uebungszeilen();
 
     tastwerk::ui::QtUhr uhr;
     tastwerk::ui::QtDatentraeger datentraeger;
