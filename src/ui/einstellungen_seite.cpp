@@ -1,12 +1,12 @@
 #include "ui/einstellungen_seite.h"
 
 #include "platform/zahlformat.h"
-#include "platform/zeichensatz.h"
 
 #include <QButtonGroup>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace tastwerk::ui {
 
@@ -23,10 +23,6 @@ QSlider* regler(QWidget* eltern, int von, int bis, int teilung, const QString& n
     return r;
 }
 
-QFont::Weight gewicht(std::uint8_t stil) {
-    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
-}
-
 } // namespace
 
 QString fehlerratenText(float rate) {
@@ -36,6 +32,7 @@ QString fehlerratenText(float rate) {
 
 EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     : QObject(rahmen), rahmen_(rahmen), sitzung_(sitzung) {
+    standardDialogeSetzen();
     // Learning goals.
     lernziele_ = new QGroupBox(QStringLiteral("Lernziele"), rahmen);
     lernziele_->setGeometry(m.r(8, 18, 300, 206));
@@ -58,6 +55,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     connect(anschlagRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::wunschanpm);
     connect(fehlerRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::wunschfehlerrate);
     connect(wiederholungRegler_, &QSlider::valueChanged, this, &EinstellungenSeite::trackBar3Change);
+    lernzielMenueBauen();
 
     // Fonts.
     auto* schriften = new QGroupBox(QStringLiteral("Schriftarten"), rahmen);
@@ -75,6 +73,14 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
         schriftSpalte->addWidget(schriftTexte_[k]);
     }
     schriftZiele_[0]->setChecked(true);
+    for (QLabel* l : schriftTexte_) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->setToolTip(QStringLiteral("Schriftart ändern"));
+        l->installEventFilter(this);
+    }
+    schriftartKnopf_ = new QPushButton(QStringLiteral("Schriftart..."), schriften);
+    schriftSpalte->addWidget(schriftartKnopf_);
+    connect(schriftartKnopf_, &QPushButton::clicked, this, &EinstellungenSeite::schriftAendern);
 
     // Typing errors.
     auto* tippfehler = new QGroupBox(QStringLiteral("Tippfehler"), rahmen);
@@ -113,11 +119,49 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
         emit stimmeGeaendert(an);
     });
 
-    // Colours: the buttons are filled in by the colour settings.
-    farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen);
-    farben_->setGeometry(m.r(8, 228, 538, 44));
+    farbenGruppeBauen(m);
 
     rahmen->resize(rahmen->width(), m.s(280));
+}
+
+void EinstellungenSeite::lernzielMenueBauen() {
+    lernzielMenue_ = new QMenu(lernziele_);
+    anschlagMenue_ = lernzielMenue_->addMenu(QStringLiteral("Anschläge pro Minute"));
+    const std::pair<int, void (EinstellungenSeite::*)()> anschlaege[] = {
+        {60, &EinstellungenSeite::anpm1Click},
+        {80, &EinstellungenSeite::N801Click},
+        {100, &EinstellungenSeite::N1001Click},
+        {120, &EinstellungenSeite::N1201Click},
+        {140, &EinstellungenSeite::N1401Click}};
+    for (const auto& [wert, handler] : anschlaege) {
+        connect(anschlagMenue_->addAction(QString::number(wert)), &QAction::triggered, this, handler);
+    }
+    fehlerMenue_ = lernzielMenue_->addMenu(QStringLiteral("Höchste Fehlerrate"));
+    const std::pair<int, void (EinstellungenSeite::*)()> raten[] = {{0, &EinstellungenSeite::N01Click},
+                                                                    {1, &EinstellungenSeite::N101Click},
+                                                                    {2, &EinstellungenSeite::N201Click},
+                                                                    {3, &EinstellungenSeite::N31Click}};
+    for (const auto& [prozent, handler] : raten) {
+        connect(fehlerMenue_->addAction(QStringLiteral("%1 %").arg(prozent)), &QAction::triggered, this,
+                handler);
+    }
+    // The sliders and labels of the group pass the right mouse button on to it.
+    lernziele_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lernziele_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { lernzielMenue_->popup(lernziele_->mapToGlobal(p)); });
+}
+
+void EinstellungenSeite::anschlaegeGewaehlt(int anschlaege) {
+    sitzung_.wunschAnschlaege = anschlaege;
+    anschlagRegler_->setValue(anschlaege);
+    anschlagText_->setText(QStringLiteral("Anschläge pro Minute: %1").arg(anschlaege));
+}
+
+void EinstellungenSeite::fehlerrateGewaehlt(int prozent) {
+    sitzung_.wunschFehlerrate = float(prozent);
+    fehlerRegler_->setValue(prozent * 10);
+    fehlerText_->setText(QStringLiteral("Höchste zulässige Fehlerrate: ") +
+                         QString::fromStdString(festkomma(prozent, 1)) + QStringLiteral(" %"));
 }
 
 void EinstellungenSeite::wunschanpm(int position) {
@@ -156,21 +200,7 @@ void EinstellungenSeite::anzeigen() {
     berichtigung_->setChecked(sitzung_.berichtigungErzwingen == 1);
     nurZaehlen_->setChecked(sitzung_.berichtigungErzwingen == 0);
     schriftenAnzeigen();
-}
-
-void EinstellungenSeite::schriftenAnzeigen() {
-    const std::uint8_t stile[3] = {0, sitzung_.schriftstil2, sitzung_.schriftstil3};
-    for (int k = 0; k < 3; ++k) {
-        const QString name = QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k]));
-        QFont schrift(name);
-        schrift.setPointSize(10);
-        if (stile[k] <= 3) {
-            schrift.setWeight(gewicht(stile[k]));
-            schrift.setItalic(stile[k] >= 2);
-        }
-        schriftTexte_[k]->setFont(schrift);
-        schriftTexte_[k]->setText(name);
-    }
+    farbenAnzeigen();
 }
 
 } // namespace tastwerk::ui

@@ -5,12 +5,18 @@
 #include "ui/masse.h"
 
 #include <QCheckBox>
+#include <QColor>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace tastwerk::ui {
 
@@ -23,6 +29,8 @@ public:
     void anzeigen();
     // The font labels in the fonts they name.
     void schriftenAnzeigen();
+    // The colour buttons in the learner's finger colours.
+    void farbenAnzeigen();
 
     QGroupBox* rahmen() const { return rahmen_; }
     QGroupBox* lernziele() const { return lernziele_; }
@@ -40,18 +48,63 @@ public:
     QCheckBox* stimme() const { return stimme_; }
     const std::array<QLabel*, 3>& schriftTexte() const { return schriftTexte_; }
     const std::array<QRadioButton*, 3>& schriftZiele() const { return schriftZiele_; }
+    QPushButton* schriftartKnopf() const { return schriftartKnopf_; }
+    // One button per finger colour: little, ring, middle, index finger, thumb.
+    const std::array<QPushButton*, FarbgruppenAnzahl>& farbKnoepfe() const { return farbKnoepfe_; }
+    QPushButton* standardfarbenKnopf() const { return standardfarben_; }
+    // The popup of the "Lernziele" group and its two submenus.
+    QMenu* lernzielMenue() const { return lernzielMenue_; }
+    QMenu* anschlagMenue() const { return anschlagMenue_; }
+    QMenu* fehlerMenue() const { return fehlerMenue_; }
 
     // The two goal labels from the session's values.
     void zielTexteAktualisieren();
 
+    // The colour dialog for finger colour k, preset with its colour; a colour equal to the letter panel's
+    // background is refused and the old colour stays.
+    void farbeAendern(int k);
+    // The five default finger colours.
+    void standardfarben();
+    // The font dialog for the text chosen by the radio buttons, preset with that text's font.
+    void schriftAendern();
+
+    // The standard dialogs behind hooks: nothing means cancelled.
+    std::function<std::optional<QColor>(const QColor& vorgabe)> farbeWaehlen;
+    std::function<std::optional<QFont>(const QFont& vorgabe)> schriftWaehlen;
+
 signals:
     void tonBeiTippfehlerGeaendert(bool an);
     void stimmeGeaendert(bool an);
+    // A finger colour changed: the keyboard, the legend and the introduction lines are to be recoloured.
+    void farbenGeaendert();
+    // A font of the letter, word or own-texts exercise changed.
+    void schriftenGeaendert();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void wunschanpm(int position);
     void wunschfehlerrate(int position);
     void trackBar3Change(int position);
+    void standardDialogeSetzen();
+    void farbenGruppeBauen(const Masse& m);
+    void lernzielMenueBauen();
+    // The popup shortcuts of the goals.
+    void anschlaegeGewaehlt(int anschlaege);
+    void fehlerrateGewaehlt(int prozent);
+    void anpm1Click() { anschlaegeGewaehlt(60); }
+    void N801Click() { anschlaegeGewaehlt(80); }
+    void N1001Click() { anschlaegeGewaehlt(100); }
+    void N1201Click() { anschlaegeGewaehlt(120); }
+    void N1401Click() { anschlaegeGewaehlt(140); }
+    void N01Click() { fehlerrateGewaehlt(0); }
+    void N101Click() { fehlerrateGewaehlt(1); }
+    void N201Click() { fehlerrateGewaehlt(2); }
+    void N31Click() { fehlerrateGewaehlt(3); }
+    // The font of text k as it is stored: name, size and, for the word and own texts, the style.
+    QFont gespeicherteSchrift(int k) const;
+    int schriftZiel() const;
 
     QGroupBox* rahmen_;
     Sitzung& sitzung_;
@@ -70,9 +123,19 @@ private:
     QCheckBox* stimme_;
     std::array<QRadioButton*, 3> schriftZiele_{};
     std::array<QLabel*, 3> schriftTexte_{};
+    QPushButton* schriftartKnopf_ = nullptr;
+    std::array<QPushButton*, FarbgruppenAnzahl> farbKnoepfe_{};
+    QPushButton* standardfarben_ = nullptr;
+    QMenu* lernzielMenue_ = nullptr;
+    QMenu* anschlagMenue_ = nullptr;
+    QMenu* fehlerMenue_ = nullptr;
 };
 
 // "Höchste zulässige Fehlerrate: " with the rate written with one decimal, at least three wide, and " %".
 QString fehlerratenText(float rate);
+
+// The background popup of the letter panel: "gelb", "silber", "schwarz" and "grau" are disabled while one of
+// the finger colours equals that colour, and enabled otherwise. Its actions carry their colour as data.
+void Farbepruefen(QMenu* hintergrundMenue, const std::array<Farbe, FarbgruppenAnzahl>& farben);
 
 } // namespace tastwerk::ui

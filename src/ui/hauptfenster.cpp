@@ -4,6 +4,7 @@
 #include "ui/aktionsknopf.h"
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
@@ -81,6 +82,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
     buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_);
     wort_ = new WortSeite(seiten_.wortuebung, masse_);
+    eigene_ = new EigeneTexteSeite(seiten_.eigeneTexte[0], seiten_.eigeneTexte[1], seiten_.eigeneTexte[2],
+                                   sitzung_, *umgebung_.klang, masse_, this);
     statistik_ = new StatistikSeite(seiten_.fehlerstatistik, sitzung_, masse_);
 
     tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);
@@ -108,6 +111,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     teile.hinweis = hinweis_;
     teile.buchstaben = buchstaben_;
     teile.wort = wort_;
+    teile.eigene = eigene_;
     teile.statistik = statistik_;
     teile.raster = fehlerraster_;
     teile.einstellungen = einstellungen_;
@@ -220,6 +224,35 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
     connect(extras_->fehlerstatistik(), &QPushButton::clicked, steuerung_,
             &Uebungssteuerung::fehlerstatistikextras);
+    // Own texts: the main menu's popup, the Extras button and the screens' own navigation.
+    connect(extras_->eigeneTexte(), &QPushButton::clicked, eigene_, &EigeneTexteSeite::MenueEigeneTexte);
+    connect(aktionen_.textLaden, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextladen);
+    connect(aktionen_.textErstellen, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextErstellen);
+    connect(aktionen_.textAendern, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextaendern);
+    connect(eigene_->hauptmenueKnopf(), &QPushButton::clicked, this, &Hauptfenster::hauptmenue);
+    connect(eigene_, &EigeneTexteSeite::angezeigt, this, [this] {
+        for (QGroupBox* s : {seiten_.hauptmenue, seiten_.tastatur, seiten_.extras, seiten_.einstellungen,
+                             seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.schreibregeln,
+                             seiten_.fingergymnastik, seiten_.fehlerraster}) {
+            s->hide();
+        }
+        begruessung_->hide();
+    });
+    connect(eigene_, &EigeneTexteSeite::vorschauGezeigt, this,
+            [this] { aktionen_.menueleisteFreigeben(false); });
+    // The sound settings: the check boxes "Bei" and "Stimme" and the letter exercise's popup items in step.
+    connect(buchstaben_->popupBeiTippfehler(), &QAction::triggered, this, [this](bool an) {
+        sitzung_.tonBeiTippfehler = an;
+        einstellungen_->beiTippfehler()->setChecked(an);
+    });
+    connect(buchstaben_->popupStimme(), &QAction::triggered, this, [this](bool an) {
+        sitzung_.stimme = an;
+        einstellungen_->stimme()->setChecked(an);
+    });
+    connect(einstellungen_, &EinstellungenSeite::tonBeiTippfehlerGeaendert, buchstaben_->popupBeiTippfehler(),
+            &QAction::setChecked);
+    connect(einstellungen_, &EinstellungenSeite::stimmeGeaendert, buchstaben_->popupStimme(),
+            &QAction::setChecked);
     connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
 }
 

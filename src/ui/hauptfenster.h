@@ -33,6 +33,7 @@ class Uebungssteuerung;
 class Hilfefenster;
 class Infofenster;
 class WortSeite;
+class EigeneTexteSeite;
 class StatistikSeite;
 class Fehlerraster;
 class Logo;
@@ -68,6 +69,7 @@ public:
     HinweisSeite* hinweis() const { return hinweis_; }
     BuchstabenSeite* buchstaben() const { return buchstaben_; }
     WortSeite* wort() const { return wort_; }
+    EigeneTexteSeite* eigeneTexte() const { return eigene_; }
     StatistikSeite* statistik() const { return statistik_; }
     Statusleiste* statusleiste() const { return status_; }
     TastaturWidget* tastatur() const { return tastatur_; }
@@ -142,6 +144,7 @@ private:
     HinweisSeite* hinweis_ = nullptr;
     BuchstabenSeite* buchstaben_ = nullptr;
     WortSeite* wort_ = nullptr;
+    EigeneTexteSeite* eigene_ = nullptr;
     StatistikSeite* statistik_ = nullptr;
     Statusleiste* status_ = nullptr;
     TastaturWidget* tastatur_ = nullptr;

@@ -2,6 +2,7 @@
 // the About box and the automatic pause when the program loses the focus.
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
 #include "ui/fingergymnastik.h"
@@ -193,6 +194,7 @@ void Hauptfenster::deaktiviert() {
     const bool einstellungenZu =
         buchstaben_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
         wort_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
+        eigene_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
         steuerung_->anzeigezustand() != 0;
     if (laeuft && einstellungenZu && !steuerung_->pausiert() && steuerung_->begonnen()) {
         steuerung_->bpause();

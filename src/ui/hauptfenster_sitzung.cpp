@@ -4,6 +4,7 @@
 #include "session/anmeldung.h"
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/hauptfenster.h"
@@ -85,6 +86,9 @@ void Hauptfenster::angemeldetAnzeigen() {
     tastatur_->setSchriftfarbe(sitzung_.tastaturschriftfarbe);
     buchstaben_->hintergrundSetzen(sitzung_.hintergrundfarbe);
     buchstaben_->legendeFaerben(sitzung_.farben);
+    buchstaben_->popupBeiTippfehler()->setChecked(sitzung_.tonBeiTippfehler);
+    buchstaben_->popupStimme()->setChecked(sitzung_.stimme);
+    eigene_->schriftAnwenden();
     setFocus();
 }
 

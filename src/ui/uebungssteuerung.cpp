@@ -9,6 +9,7 @@
 #include "ui/aktionen.h"
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/farben.h"
@@ -60,6 +61,21 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     connect(w->popupTastatur(), &QAction::triggered, this, &Uebungssteuerung::tastatur);
     connect(w->statistikKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::fehlerstatistikAktivieren);
     connect(w->popupStatistik(), &QAction::triggered, this, &Uebungssteuerung::fehlerstatistikAktivieren);
+    EigeneTexteSeite* e = t_.eigene;
+    connect(e->uebungHauptmenueKnopf(), &QPushButton::clicked, this,
+            &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(e->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
+    connect(e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
+        if (!pausiert()) {
+            bpause();
+        }
+    });
+    connect(e->einstellungenKnopf(), &QPushButton::clicked, this,
+            &Uebungssteuerung::eigeneTexteeinstellungen);
+    connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
+    connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] { zeit_.zuruecksetzen(); });
+    connect(e, &EigeneTexteSeite::uebungsbeginn, this, [this] { zeit_.beginnen(t_.uhr->monotonMs()); });
+    connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
     connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
         if (s_.wortuebungLaeuft && !pausiert()) {
             bpause();
@@ -215,8 +231,11 @@ void Uebungssteuerung::uebungen(Zeichen k) {
         buchstabenuebung(k);
     }
     // Tested anew: the key that passes the letter exercise reaches the word exercise too.
-    if (s_.uebungsstufe == 1) {
+    if (s_.uebungsstufe == 1 && !s_.eigeneTexteLaeuft) {
         wortuebung(k);
+    }
+    if (s_.eigeneTexteLaeuft) {
+        t_.eigene->taste(k);
     }
 }
 
@@ -236,8 +255,11 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
             return false;
         }
         const auto cp = ausUnicode(text.at(0).unicode());
-        // Only printable characters are keystrokes; Delete (127) and the other controls are none.
-        if (!cp || *cp < 32 || *cp == 127 || (*cp >= 0x80 && *cp < 0xA0 && alsUnicode(*cp) < 0xA0)) {
+        // Only printable characters are keystrokes; Delete (127) and the other controls are none. An own
+        // text may hold a tab, which is then typed as one.
+        const bool tabImText = cp && *cp == '\t' && s_.eigeneTexteLaeuft;
+        if (!cp || (*cp < 32 && !tabImText) || *cp == 127 ||
+            (*cp >= 0x80 && *cp < 0xA0 && alsUnicode(*cp) < 0xA0)) {
             return false;
         }
         z = *cp;
@@ -333,6 +355,8 @@ void Uebungssteuerung::tastatur() {
         t_.tastatur->tastaturaktiviert(buchstabenuebung_.anzeige().gefordert);
     } else if (s_.wortuebungLaeuft) {
         t_.tastatur->tastaturaktiviert(wortuebung_.anzeige().sollzeichen);
+    } else if (s_.eigeneTexteLaeuft && t_.eigene->uebung()) {
+        t_.tastatur->tastaturaktiviert(t_.eigene->uebung()->anzeige().sollzeichen);
     } else {
         t_.tastatur->tastaturaktiviert(0);
     }
@@ -360,6 +384,9 @@ void Uebungssteuerung::buchstabenuebungAbbruch() {
         }
         if (t_.wort->einstellungenKnopf()->text() == QStringLiteral("Weiter üben")) {
             wortuebungeinstellungen();
+        }
+        if (t_.eigene->einstellungenKnopf()->text() == QStringLiteral("Weiter üben")) {
+            eigeneTexteeinstellungen();
         }
     }
     anzeigezustand_ = 1;

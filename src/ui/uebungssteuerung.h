@@ -7,6 +7,7 @@
 #include "platform/klang.h"
 #include "platform/uhr.h"
 #include "practice/buchstabenuebung.h"
+#include "practice/eigene_texte_uebung.h"
 #include "practice/uebungszeit.h"
 #include "practice/wortuebung.h"
 #include "practice/zufall.h"
@@ -35,6 +36,7 @@ class Namensfeld;
 class Statusleiste;
 class TastaturWidget;
 class WortSeite;
+class EigeneTexteSeite;
 class StatistikSeite;
 class Fehlerraster;
 class LayoutAuswahl;
@@ -57,6 +59,7 @@ struct Fensterteile {
     HinweisSeite* hinweis = nullptr;
     BuchstabenSeite* buchstaben = nullptr;
     WortSeite* wort = nullptr;
+    EigeneTexteSeite* eigene = nullptr;
     StatistikSeite* statistik = nullptr;
     Fehlerraster* raster = nullptr;
     EinstellungenSeite* einstellungen = nullptr;
@@ -96,6 +99,10 @@ public:
     void takt();
 
     void wortuebungEinrichten();
+    // The own-texts exercise: its start, its settings view and what a keystroke showed.
+    void eigeneTexteGestartet();
+    void eigeneTexteeinstellungen();
+    void eigeneTexteZeigen(const EigeneTexteAnzeige& anzeige);
     void wortuebungeinstellungen();
     // Shows the lesson error statistics in place of the keyboard.
     void fehlerstatistikAktivieren();

@@ -2,6 +2,7 @@
 #include "course/lektionswahl.h"
 #include "ui/aktionen.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/farben.h"
@@ -42,6 +43,12 @@ void Uebungssteuerung::bpause() {
         w.popupPause()->setText(QStringLiteral("Pause beenden"));
         status.pauseAktion()->setText(QStringLiteral("Pause beenden"));
         w.zeile()->setEnabled(false);
+        t_.eigene->uebungsfeld()->setEnabled(false);
+        t_.eigene->neuAnfangenKnopf()->setEnabled(false);
+        t_.eigene->einstellungenKnopf()->setEnabled(false);
+        if (s_.eigeneTexteLaeuft) {
+            t_.eigene->pauseKnopf()->setText(QStringLiteral("Pause beenden"));
+        }
         if (s_.buchstabenuebungLaeuft) {
             b.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
             b.pauseKnopf()->show();
@@ -67,6 +74,10 @@ void Uebungssteuerung::bpause() {
     status.pauseAktion()->setText(QStringLiteral("Pause!"));
     // 3.
     w.zeile()->setEnabled(true);
+    t_.eigene->uebungsfeld()->setEnabled(true);
+    t_.eigene->neuAnfangenKnopf()->setEnabled(true);
+    t_.eigene->einstellungenKnopf()->setEnabled(true);
+    t_.eigene->pauseKnopf()->setText(QStringLiteral("Pause"));
     for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf(), b.einstellungenKnopf(),
                            w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf(), w.einstellungenKnopf()}) {
         k->setEnabled(true);
@@ -128,6 +139,13 @@ void Uebungssteuerung::takt() {
         const int apm = anschlaegeProMinute(wortuebung_.anschlagzaehler(), zeit_.uebungssekunden(jetzt));
         wortuebung_.setAnschlaegeProMinute(apm);
         tempoZeigen(apm, apm < s_.wunschAnschlaege);
+    }
+    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.eigeneTexteLaeuft && t_.eigene->uebung() &&
+        zeit_.begonnen()) {
+        const int apm =
+            anschlaegeProMinute(t_.eigene->uebung()->anschlagzaehler(), zeit_.uebungssekunden(jetzt));
+        // Red only below the target and not at 0.
+        tempoZeigen(apm, apm < s_.wunschAnschlaege && apm != 0);
     }
     // 1. Keys learned so far in their finger colour, the others silver.
     t_.tastatur->einfaerben(s_.tastaturlektion, s_.farben);

@@ -3,6 +3,9 @@
 
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/eigene_texte_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
 #include "ui/hilfefenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/infofenster.h"
@@ -198,6 +201,54 @@ private slots:
         f.hauptmenue();
         QVERIFY(!f.seiten().extras->isVisible());
         QVERIFY(f.seiten().tastatur->isVisible());
+    }
+
+    void soundEinstellungenUndPopupBleibenImSchritt() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        ui::Hauptfenster& f = *t.fenster;
+        QVERIFY(f.buchstaben()->popupBeiTippfehler()->isChecked()); // a new learner hears errors
+        f.buchstaben()->popupBeiTippfehler()->trigger();
+        QVERIFY(!t.sitzung().tonBeiTippfehler);
+        QVERIFY(!f.einstellungen()->beiTippfehler()->isChecked());
+        f.einstellungen()->stimme()->click();
+        QVERIFY(t.sitzung().stimme);
+        QVERIFY(f.buchstaben()->popupStimme()->isChecked());
+    }
+
+    void eigenerTextWirdImFensterBisZumEndeGeuebt() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        {
+            FILE* f = std::fopen(t.datei("Texte/kurz.TXT").c_str(), "wb");
+            std::fputs("Tür\r\nab\r\n", f);
+            std::fclose(f);
+        }
+        ui::Hauptfenster& f = *t.fenster;
+        ui::EigeneTexteSeite& e = *f.eigeneTexte();
+        e.dateiOeffnen = [&](const QString&) { return QString::fromStdString(t.datei("Texte/kurz.TXT")); };
+        f.extras()->eigeneTexte()->click();
+        QVERIFY(e.menueRahmen()->isVisible());
+        QVERIFY(!f.seiten().hauptmenue->isVisible());
+        e.textUebenKnopf()->click();
+        QCOMPARE(e.zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 5"));
+        QVERIFY(!f.aktionen().menueExtras->isEnabled());
+        e.startKnopf()->click();
+        QVERIFY(t.sitzung().eigeneTexteLaeuft);
+        QVERIFY(f.statusleiste()->isVisible());
+        QCOMPARE(f.seiten().tastatur->y(), 600 * 5 / 13);
+        Meldungsbeantworter meldungen;
+        tippen(&f, QStringLiteral("Tür"));
+        tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r"));
+        tippen(&f, QStringLiteral("ax")); // one wrong key in correction mode
+        QCOMPARE(f.statusleiste()->fehler()->text(), QStringLiteral("Fehler: 1"));
+        tippen(&f, QStringLiteral("b"));
+        tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r"));
+        QCOMPARE(meldungen.titel().value(0), QStringLiteral("Textende"));
+        QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 7"));
+        e.uebungHauptmenueKnopf()->click();
+        QVERIFY(f.seiten().hauptmenue->isVisible());
+        QVERIFY(!t.sitzung().eigeneTexteLaeuft);
     }
 
     void tastaturSchriftfarbeWirdGespeichert() {

@@ -1,0 +1,220 @@
+// The groups "Farben ändern" and "Schriftarten" of the settings screen, and the check of the letter panel's
+// background popup against the finger colours.
+#include "ui/buchstaben_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/farben.h"
+
+#include "platform/zeichensatz.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace tastwerk::ui {
+
+namespace {
+
+QFont::Weight gewicht(std::uint8_t stil) {
+    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
+}
+
+// 0 regular, 1 bold, 2 italic, 3 bold italic.
+std::uint8_t stilVon(const QFont& schrift) {
+    const bool fett = schrift.weight() >= QFont::DemiBold;
+    return std::uint8_t((fett ? 1 : 0) + (schrift.italic() ? 2 : 0));
+}
+
+// The button in the colour, its caption in black or white, whichever reads better on it.
+void einfaerben(QPushButton* knopf, Farbe farbe) {
+    const QColor grund = alsQColor(farbe);
+    QPalette p = knopf->palette();
+    p.setColor(QPalette::Button, grund);
+    p.setColor(QPalette::ButtonText, qGray(grund.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black));
+    knopf->setPalette(p);
+}
+
+Farbe hintergrundfarbeNamens(const char* name) {
+    for (const Hintergrundwahl& h : Hintergrundfarben) {
+        if (std::strcmp(h.name, name) == 0) {
+            return h.farbe;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+void Farbepruefen(QMenu* hintergrundMenue, const std::array<Farbe, FarbgruppenAnzahl>& farben) {
+    // Only these four are kept from the learner; the others stay choosable whatever the finger colours.
+    const Farbe geprueft[] = {hintergrundfarbeNamens("gelb"), hintergrundfarbeNamens("silber"),
+                              hintergrundfarbeNamens("schwarz"), hintergrundfarbeNamens("grau")};
+    for (QAction* a : hintergrundMenue->actions()) {
+        const Farbe farbe = a->data().toUInt();
+        if (std::find(std::begin(geprueft), std::end(geprueft), farbe) == std::end(geprueft)) {
+            continue;
+        }
+        const bool belegt = std::find(farben.begin(), farben.end(), farbe) != farben.end();
+        a->setEnabled(!belegt);
+    }
+}
+
+void EinstellungenSeite::standardDialogeSetzen() {
+    farbeWaehlen = [this](const QColor& vorgabe) -> std::optional<QColor> {
+        const QColor farbe = QColorDialog::getColor(vorgabe, rahmen_);
+        if (!farbe.isValid()) {
+            return std::nullopt;
+        }
+        return farbe;
+    };
+    schriftWaehlen = [this](const QFont& vorgabe) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont schrift = QFontDialog::getFont(&ok, vorgabe, rahmen_);
+        if (!ok) {
+            return std::nullopt;
+        }
+        return schrift;
+    };
+}
+
+void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
+    farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen_);
+    farben_->setGeometry(m.r(8, 228, 538, 44));
+    auto* zeile = new QHBoxLayout(farben_);
+    zeile->setContentsMargins(m.s(4), m.s(2), m.s(4), m.s(2));
+    zeile->setSpacing(m.s(3));
+    const char* namen[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeigefinger", "Daumen"};
+    for (int k = 0; k < FarbgruppenAnzahl; ++k) {
+        farbKnoepfe_[k] = new QPushButton(QString::fromUtf8(namen[k]), farben_);
+        farbKnoepfe_[k]->setToolTip(QStringLiteral("Farbe für ") + farbKnoepfe_[k]->text() +
+                                    QStringLiteral(" ändern"));
+        zeile->addWidget(farbKnoepfe_[k]);
+        connect(farbKnoepfe_[k], &QPushButton::clicked, this, [this, k] { farbeAendern(k); });
+    }
+    standardfarben_ = new QPushButton(QStringLiteral("Standardfarben"), farben_);
+    zeile->addWidget(standardfarben_);
+    connect(standardfarben_, &QPushButton::clicked, this, &EinstellungenSeite::standardfarben);
+    QFont klein = farben_->font();
+    klein.setPointSize(m.punkte(8));
+    for (QPushButton* k : farben_->findChildren<QPushButton*>()) {
+        k->setFont(klein);
+        k->setFocusPolicy(Qt::NoFocus);
+        k->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    farbenAnzeigen();
+}
+
+void EinstellungenSeite::farbenAnzeigen() {
+    for (int k = 0; k < FarbgruppenAnzahl; ++k) {
+        einfaerben(farbKnoepfe_[k], sitzung_.farben[k]);
+    }
+}
+
+void EinstellungenSeite::farbeAendern(int k) {
+    const std::optional<QColor> gewaehlt = farbeWaehlen(alsQColor(sitzung_.farben[k]));
+    if (!gewaehlt || !gewaehlt->isValid()) {
+        return;
+    }
+    const Farbe neu = alsFarbe(*gewaehlt);
+    if (neu == sitzung_.hintergrundfarbe) {
+        QMessageBox::warning(rahmen_, QApplication::applicationName(),
+                             QStringLiteral("Hintergrundfarbe = Vordergrundfarbe!\n\nBitte wählen Sie eine "
+                                            "andere Farbe!"));
+        return;
+    }
+    if (neu == sitzung_.farben[k]) {
+        return;
+    }
+    sitzung_.farben[k] = neu;
+    farbenAnzeigen();
+    emit farbenGeaendert();
+}
+
+void EinstellungenSeite::standardfarben() {
+    if (sitzung_.farben == Standardfarben) {
+        return;
+    }
+    sitzung_.farben = Standardfarben;
+    farbenAnzeigen();
+    emit farbenGeaendert();
+}
+
+QFont EinstellungenSeite::gespeicherteSchrift(int k) const {
+    QFont schrift(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
+    schrift.setPointSize(std::max<int>(1, sitzung_.schriftgroessen[k]));
+    const std::uint8_t stil = k == 1 ? sitzung_.schriftstil2 : k == 2 ? sitzung_.schriftstil3 : 0;
+    if (stil <= 3) {
+        schrift.setWeight(gewicht(stil));
+        schrift.setItalic(stil >= 2);
+    }
+    return schrift;
+}
+
+void EinstellungenSeite::schriftenAnzeigen() {
+    for (int k = 0; k < 3; ++k) {
+        QFont schrift = gespeicherteSchrift(k);
+        schrift.setPointSize(10);
+        schriftTexte_[k]->setFont(schrift);
+        schriftTexte_[k]->setText(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
+    }
+}
+
+int EinstellungenSeite::schriftZiel() const {
+    for (int k = 0; k < 3; ++k) {
+        if (schriftZiele_[k]->isChecked()) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+void EinstellungenSeite::schriftAendern() {
+    const int k = schriftZiel();
+    const std::optional<QFont> gewaehlt = schriftWaehlen(gespeicherteSchrift(k));
+    if (!gewaehlt) {
+        return;
+    }
+    const QString familie = gewaehlt->family();
+    std::optional<std::string> name = utf8ZuCp1252(familie.toStdString());
+    if (!name || name->empty()) {
+        QMessageBox::warning(
+            rahmen_, QApplication::applicationName(),
+            QStringLiteral("Der Name der Schriftart \"%1\" enthält Zeichen, die Tastwerk nicht "
+                           "speichern kann.\n\nBitte wählen Sie eine andere Schriftart!")
+                .arg(familie));
+        return;
+    }
+    name->resize(std::min(name->size(), SchriftartKapazitaet));
+    const double punkte = gewaehlt->pointSizeF() > 0 ? gewaehlt->pointSizeF() : gewaehlt->pixelSize() * 0.75;
+    sitzung_.schriftarten[k] = *name;
+    sitzung_.schriftgroessen[k] = schriftgroesseBegrenzt(std::llround(punkte));
+    if (k == 1) {
+        sitzung_.schriftstil2 = stilVon(*gewaehlt);
+    } else if (k == 2) {
+        sitzung_.schriftstil3 = stilVon(*gewaehlt);
+    }
+    schriftenAnzeigen();
+    emit schriftenGeaendert();
+}
+
+bool EinstellungenSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
+        for (int k = 0; k < 3; ++k) {
+            if (objekt == schriftTexte_[k] && schriftTexte_[k]->isEnabled()) {
+                schriftZiele_[k]->setChecked(true);
+                schriftAendern();
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+} // namespace tastwerk::ui

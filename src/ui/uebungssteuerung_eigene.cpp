@@ -1,0 +1,87 @@
+// The own-texts exercise on the main window: its start, its settings view and its display.
+#include "ui/begruessungstext.h"
+#include "ui/eigene_texte_seite.h"
+#include "ui/einstellungen_seite.h"
+#include "ui/logo.h"
+#include "ui/seiten.h"
+#include "ui/statusleiste.h"
+#include "ui/tastatur_widget.h"
+#include "ui/uebungssteuerung.h"
+
+#include <QPlainTextEdit>
+
+namespace tastwerk::ui {
+
+void Uebungssteuerung::eigeneTexteGestartet() {
+    Seiten& seiten = *t_.seiten;
+    t_.logo->hide();
+    t_.begruessung->hide();
+    for (QGroupBox* g : {seiten.einstellungen, seiten.benutzerdaten, seiten.benutzerdatei, seiten.hauptmenue,
+                         seiten.extras, seiten.fehlerstatistik}) {
+        g->hide();
+    }
+    t_.status->show();
+    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(5, 13));
+    seiten.tastatur->show();
+    anzeigezustand_ = 1;
+    s_.eigeneTexteLaeuft = true;
+    s_.buchstabenuebungLaeuft = false;
+    s_.wortuebungLaeuft = false;
+    zeit_.zuruecksetzen();
+    t_.status->fehler()->setText(QStringLiteral("Fehler: 0"));
+    Statusleiste::setRot(t_.status->fehler(), false);
+    t_.einstellungen->schriftZiele()[2]->setChecked(true);
+    tempoZeigen(0, false);
+    t_.fenster->setFocus();
+}
+
+void Uebungssteuerung::eigeneTexteZeigen(const EigeneTexteAnzeige& a) {
+    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
+    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
+    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
+    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    if (anzeigezustand_ == 1) {
+        t_.tastatur->tastaturaktiviert(a.sollzeichen);
+    }
+    if (a.textende) {
+        // The final speed stays as the last tick computed it; the exercise has ended.
+        s_.eigeneTexteLaeuft = false;
+    }
+}
+
+void Uebungssteuerung::eigeneTexteeinstellungen() {
+    EigeneTexteSeite& e = *t_.eigene;
+    Seiten& seiten = *t_.seiten;
+    t_.einstellungen->stimme()->setEnabled(false);
+    e.neuAnfangenKnopf()->setEnabled(false);
+    e.pauseKnopf()->setEnabled(false);
+    t_.status->pauseAktion()->setEnabled(false);
+    seiten.tastatur->hide();
+    seiten.fehlerstatistik->hide();
+    if (e.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
+        zustandVorEinstellungen_ = anzeigezustand_;
+        anzeigezustand_ = 0;
+        e.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
+        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
+        seiten.einstellungen->show();
+        seiten.einstellungen->raise();
+        zeitAnhalten();
+        return;
+    }
+    e.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
+    seiten.einstellungen->hide();
+    e.neuAnfangenKnopf()->setEnabled(true);
+    e.pauseKnopf()->setEnabled(true);
+    t_.status->pauseAktion()->setEnabled(true);
+    anzeigezustand_ = zustandVorEinstellungen_;
+    if (anzeigezustand_ == 2) {
+        seiten.fehlerstatistik->show();
+    } else {
+        seiten.tastatur->show();
+    }
+    // The time with the settings open is not practice time: the clock was suspended meanwhile.
+    zeitFortsetzen();
+    t_.fenster->setFocus();
+}
+
+} // namespace tastwerk::ui

@@ -1,0 +1,445 @@
+// The own texts as a learner uses them: a text chosen and previewed, written and saved, changed and
+// saved back, and practised line by line to its end.
+#include "testhilfen.h"
+
+#include "platform/zeichensatz.h"
+#include "ui/eigene_texte_seite.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace tastwerk;
+using namespace tastwerk::test;
+
+namespace {
+
+// The three own-text groups on a surface of their own, with a fresh program folder and dialogs that
+// answer with the paths the test sets.
+struct Aufbau {
+    TempOrdner ordner;
+    MerkKlang klang;
+    Sitzung sitzung;
+    ui::Masse masse;
+    QWidget flaeche;
+    ui::EigeneTexteSeite* seite = nullptr;
+    QString oeffnen;   // the path the open dialog returns, empty: cancelled
+    QString speichern; // the path the save dialog returns
+    QString geoeffnetIn;
+
+    Aufbau() {
+        sitzung.programmordner = ordner.pfad();
+        std::filesystem::create_directory(texte());
+        flaeche.resize(800, 600);
+        auto gruppe = [this] {
+            auto* g = new QGroupBox(QStringLiteral("Eigene Texte üben"), &flaeche);
+            g->setGeometry(8, 120, 784, 252);
+            g->hide();
+            return g;
+        };
+        QGroupBox* menue = gruppe();
+        QGroupBox* unten = gruppe();
+        QGroupBox* uebung = gruppe();
+        seite = new ui::EigeneTexteSeite(menue, unten, uebung, sitzung, klang, masse, &flaeche);
+        seite->dateiOeffnen = [this](const QString& o) {
+            geoeffnetIn = o;
+            return oeffnen;
+        };
+        seite->dateiSpeichern = [this](const QString&) { return speichern; };
+        // What the main window does at the start.
+        QObject::connect(seite, &ui::EigeneTexteSeite::uebungGestartet, seite,
+                         [this] { sitzung.eigeneTexteLaeuft = true; });
+        flaeche.show();
+        seite->MenueEigeneTexte();
+    }
+
+    std::string texte() const { return ordner.datei("Texte"); }
+    QString pfad(const std::string& name) const { return QString::fromStdString(texte() + "/" + name); }
+    void schreiben(const std::string& name, const std::string& bytes) const {
+        std::ofstream(texte() + "/" + name, std::ios::binary) << bytes;
+    }
+    std::string lesen(const std::string& name) const {
+        std::ifstream ein(texte() + "/" + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(ein), {});
+    }
+    void laden(const std::string& name) {
+        oeffnen = pfad(name);
+        QVERIFY(seite->textladen());
+    }
+    void aendern(const std::string& name) {
+        oeffnen = pfad(name);
+        QVERIFY(seite->Textaendern());
+    }
+    // Types a UTF-8 text as Windows-1252 keystrokes.
+    void tippen(const std::string& utf8) {
+        const std::optional<std::string> tasten = utf8ZuCp1252(utf8);
+        QVERIFY(tasten);
+        for (const char c : *tasten) {
+            seite->taste(static_cast<Zeichen>(c));
+        }
+    }
+    QString ersteZeile() const { return seite->uebungsfeld()->document()->firstBlock().text(); }
+    QString markiert() const { return seite->uebungsfeld()->textCursor().selectedText(); }
+};
+
+} // namespace
+
+class EigeneTexteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void vorschauZaehltJedeZeileMitHoechstens120Zeichen() {
+        Aufbau a;
+        a.schreiben("lang.TXT", std::string(200, 'x') + "\r\nabc\r\n");
+        QSignalSpy vorschau(a.seite, &ui::EigeneTexteSeite::vorschauGezeigt);
+        a.laden("lang.TXT");
+        QCOMPARE(a.geoeffnetIn, QString::fromStdString(a.texte()));
+        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 123"));
+        QCOMPARE(a.seite->untenRahmen()->title(), QStringLiteral("Vorschau Übungstext:"));
+        QVERIFY(a.seite->untenRahmen()->isVisible());
+        QVERIFY(a.seite->editor()->isReadOnly());
+        QVERIFY(a.seite->startKnopf()->isVisible());
+        QVERIFY(a.seite->startKnopf()->isEnabled());
+        QVERIFY(a.seite->startKnopf()->font().bold());
+        QVERIFY(!a.seite->textUebenKnopf()->font().bold());
+        QVERIFY(!a.seite->speichernKnopf()->isVisible());
+        QCOMPARE(a.seite->editor()->toPlainText(),
+                 QString(200, QLatin1Char('x')) + QStringLiteral("\nabc\n"));
+        QCOMPARE(vorschau.count(), 1);
+
+        // A cancelled choice leaves the preview as it is.
+        a.oeffnen.clear();
+        QVERIFY(!a.seite->textladen());
+        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 123"));
+        QVERIFY(a.seite->startKnopf()->isVisible());
+    }
+
+    void leereDateiZeigtEineZeileOhneZeichen() {
+        Aufbau a;
+        a.schreiben("leer.TXT", "");
+        a.laden("leer.TXT");
+        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 1   Zeichen: 0"));
+    }
+
+    void neuerTextUeberschreibtEineBestehendeDateiNurNachJa() {
+        Aufbau a;
+        a.schreiben("brief.TXT", "alt\r\n");
+        a.seite->TextErstellen();
+        QCOMPARE(a.seite->untenRahmen()->title(), QStringLiteral("Eigenen Text erstellen:"));
+        QCOMPARE(a.seite->speichernKnopf()->text(), QStringLiteral("Text speichern"));
+        QVERIFY(!a.seite->editor()->isReadOnly());
+        QVERIFY(!a.seite->startKnopf()->isVisible());
+        a.seite->editor()->setPlainText(QStringLiteral("Maße\nneu"));
+        a.speichern = a.pfad("brief.TXT");
+        {
+            Meldungsantwort nein(QMessageBox::No);
+            a.seite->speichernKnopf()->click();
+            QVERIFY(nein.beantwortet());
+            QCOMPARE(nein.text(), QStringLiteral("Warnung: Eine Datei mit diesem Namen besteht schon!\n\n"
+                                                 "Möchten Sie diese Datei unwiderruflich überschreiben?"));
+        }
+        QCOMPARE(a.lesen("brief.TXT"), std::string("alt\r\n"));
+        {
+            Meldungsantwort ja(QMessageBox::Yes);
+            a.seite->speichernKnopf()->click();
+            QVERIFY(ja.beantwortet());
+        }
+        QCOMPARE(a.lesen("brief.TXT"), std::string("Ma\xDF"
+                                                   "e\r\nneu"));
+        // A name without extension gets ".TXT"; a new file is written without a question.
+        a.speichern = a.pfad("zweiter");
+        Meldungsbeantworter keine;
+        a.seite->speichernKnopf()->click();
+        QVERIFY(keine.texte().isEmpty());
+        QCOMPARE(a.lesen("zweiter.TXT"), std::string("Ma\xDF"
+                                                     "e\r\nneu"));
+    }
+
+    void aenderungenSpeichernUeberschreibtOhneFrage() {
+        Aufbau a;
+        a.schreiben("text.TXT", "eins\r\nzwei\r\n");
+        a.aendern("text.TXT");
+        QCOMPARE(a.seite->untenRahmen()->title(), QStringLiteral("Bestehenden Text ändern:"));
+        QCOMPARE(a.seite->speichernKnopf()->text(), QStringLiteral("Änderungen speichern"));
+        QVERIFY(a.seite->speichernKnopf()->isEnabled());
+        QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("eins\nzwei\n"));
+        a.seite->editor()->moveCursor(QTextCursor::End);
+        a.seite->editor()->insertPlainText(QStringLiteral("drei"));
+        Meldungsbeantworter keine;
+        a.seite->speichernKnopf()->click();
+        QVERIFY(keine.texte().isEmpty());
+        QCOMPARE(a.lesen("text.TXT"), std::string("eins\r\nzwei\r\ndrei"));
+    }
+
+    void nachAbgebrochenemAendernWirdDieLetzteDateiNichtUeberschrieben() {
+        Aufbau a;
+        a.schreiben("text.TXT", "eins\r\n");
+        a.aendern("text.TXT");
+        a.oeffnen.clear();
+        QVERIFY(!a.seite->Textaendern());
+        QVERIFY(a.seite->editor()->toPlainText().isEmpty());
+        QVERIFY(!a.seite->editor()->isReadOnly());
+        QVERIFY(a.seite->geaenderteDatei().isEmpty());
+        QVERIFY(!a.seite->speichernKnopf()->isEnabled());
+        a.seite->editor()->setPlainText(QStringLiteral("etwas anderes"));
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            a.seite->BitBtn6Click();
+            QVERIFY(ok.beantwortet());
+        }
+        QCOMPARE(a.lesen("text.TXT"), std::string("eins\r\n"));
+
+        // Nor after "Text üben".
+        a.aendern("text.TXT");
+        a.laden("text.TXT");
+        QVERIFY(a.seite->geaenderteDatei().isEmpty());
+    }
+
+    void abgebrochenesAendernAusDemHauptmenueLaesstDasHauptmenue() {
+        Aufbau a;
+        a.seite->menueRahmen()->hide();
+        a.oeffnen.clear();
+        a.seite->MenueTextaendern();
+        QVERIFY(!a.seite->untenRahmen()->isVisible());
+        QVERIFY(!a.seite->menueRahmen()->isVisible());
+        a.schreiben("text.TXT", "eins");
+        a.oeffnen = a.pfad("text.TXT");
+        a.seite->MenueTextaendern();
+        QVERIFY(a.seite->menueRahmen()->isVisible());
+        QVERIFY(a.seite->untenRahmen()->isVisible());
+    }
+
+    void utf8TextMitUmlautenWirdGeuebtUndUnveraendertGespeichert() {
+        Aufbau a;
+        // With a no-break space, which the editor must not turn into a blank.
+        const std::string inhalt = "Gr\xC3\xBC\xC3\x9F"
+                                   "e\xC2\xA0"
+                                   "a\r\n\xC3\x84rger\r\n";
+        a.schreiben("umlaute.TXT", inhalt);
+        a.laden("umlaute.TXT");
+        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 12"));
+        QVERIFY(a.seite->startKnopf()->isEnabled());
+
+        QSignalSpy gestartet(a.seite, &ui::EigeneTexteSeite::uebungGestartet);
+        QSignalSpy anzeigen(a.seite, &ui::EigeneTexteSeite::anzeigeGeaendert);
+        QSignalSpy beginn(a.seite, &ui::EigeneTexteSeite::uebungsbeginn);
+        a.seite->startKnopf()->click();
+        QCOMPARE(gestartet.count(), 1);
+        QCOMPARE(anzeigen.count(), 1);
+        QVERIFY(a.seite->uebungRahmen()->isVisible());
+        QVERIFY(!a.seite->menueRahmen()->isVisible());
+        QVERIFY(!a.seite->untenRahmen()->isVisible());
+        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 2"));
+        QCOMPARE(a.ersteZeile(), QString::fromUtf8("Grüße\u00A0a"));
+        QCOMPARE(a.markiert(), QStringLiteral("G"));
+
+        a.tippen("Gr\xC3\xBC");
+        QCOMPARE(beginn.count(), 1);
+        QCOMPARE(a.markiert(), QString::fromUtf8("ß"));
+        a.tippen("\xC3\x9F"
+                 "e\xC2\xA0"
+                 "a");
+        QVERIFY(a.seite->returnHinweis()->isVisible());
+        QCOMPARE(a.seite->returnHinweis()->toolTip(), QStringLiteral("Bitte drücken Sie <RETURN>."));
+        QCOMPARE(a.seite->uebung()->anzeige().sollzeichen, ZeichenReturn);
+        a.seite->taste(ZeichenReturn);
+        QVERIFY(!a.seite->returnHinweis()->isVisible());
+        QCOMPARE(a.ersteZeile(), QString::fromUtf8("Ärger"));
+        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 2 von 2"));
+        QCOMPARE(a.markiert(), QString::fromUtf8("Ä"));
+        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
+
+        // Changed and saved without a change, the file comes back byte for byte.
+        a.aendern("umlaute.TXT");
+        a.seite->BitBtn6Click();
+        QCOMPARE(a.lesen("umlaute.TXT"), inhalt);
+    }
+
+    void zeichenOhneWindows1252KoennenGeaendertAberNichtGeuebtWerden() {
+        Aufbau a;
+        const std::string inhalt = "Smiley \xE2\x98\xBA und \xE2\x82\xAC\r\n";
+        a.schreiben("smiley.TXT", inhalt);
+        a.oeffnen = a.pfad("smiley.TXT");
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            QVERIFY(a.seite->textladen());
+            QVERIFY(ok.beantwortet());
+            QVERIFY(ok.text().contains(QString::fromUtf8("\"☺\"")));
+            QVERIFY(!ok.text().contains(QString::fromUtf8("€")));
+        }
+        QVERIFY(!a.seite->startKnopf()->isEnabled());
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            QVERIFY(a.seite->Textaendern());
+            QVERIFY(ok.beantwortet());
+        }
+        // A UTF-8 file keeps them.
+        a.seite->editor()->moveCursor(QTextCursor::End);
+        a.seite->editor()->insertPlainText(QString::fromUtf8("♥"));
+        a.seite->BitBtn6Click();
+        QCOMPARE(a.lesen("smiley.TXT"), inhalt + "\xE2\x99\xA5");
+    }
+
+    void windows1252DateiWirdMitFremdenZeichenNurAufWunschAlsUtf8Gespeichert() {
+        Aufbau a;
+        a.schreiben("alt.TXT", "Ma\xDF"
+                               "e\r\n");
+        a.aendern("alt.TXT");
+        a.seite->editor()->moveCursor(QTextCursor::End);
+        a.seite->editor()->insertPlainText(QString::fromUtf8("☺"));
+        {
+            Meldungsantwort nein(QMessageBox::No);
+            a.seite->BitBtn6Click();
+            QVERIFY(nein.beantwortet());
+            QVERIFY(nein.text().contains(QString::fromUtf8("\"☺\"")));
+            QVERIFY(nein.text().contains(QStringLiteral("UTF-8")));
+        }
+        QCOMPARE(a.lesen("alt.TXT"), std::string("Ma\xDF"
+                                                 "e\r\n"));
+        {
+            Meldungsantwort ja(QMessageBox::Yes);
+            a.seite->BitBtn6Click();
+            QVERIFY(ja.beantwortet());
+        }
+        QCOMPARE(a.lesen("alt.TXT"), std::string("Ma\xC3\x9F"
+                                                 "e\r\n\xE2\x98\xBA"));
+        // From now on the file is UTF-8: saving again asks nothing.
+        Meldungsbeantworter keine;
+        a.seite->BitBtn6Click();
+        QVERIFY(keine.texte().isEmpty());
+    }
+
+    void leseUndSchreibfehlerWerdenGemeldetUndVerlierenNichts() {
+        Aufbau a;
+        a.schreiben("text.TXT", "eins");
+        a.laden("text.TXT");
+        a.oeffnen = a.pfad("verschwunden.TXT");
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            QVERIFY(!a.seite->textladen());
+            QVERIFY(ok.beantwortet());
+            QVERIFY(ok.text().startsWith(QStringLiteral("Der Text konnte nicht gelesen werden.")));
+        }
+        QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("eins"));
+
+        a.seite->TextErstellen();
+        a.seite->editor()->setPlainText(QStringLiteral("mein Text"));
+        a.speichern = a.pfad("fehlt/neu.TXT");
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            a.seite->BitBtn6Click();
+            QVERIFY(ok.beantwortet());
+            QVERIFY(ok.text().startsWith(QStringLiteral("Der Text konnte nicht gespeichert werden.")));
+        }
+        QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("mein Text"));
+        QVERIFY(!std::filesystem::exists(a.texte() + "/fehlt"));
+    }
+
+    void einzeiligerTextEndetNachReturnMitDerMeldungTextende() {
+        Aufbau a;
+        a.schreiben("kurz.TXT", "ab");
+        a.laden("kurz.TXT");
+        a.seite->bitbtn5Click();
+        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 1"));
+        a.tippen("ab");
+        QVERIFY(a.seite->returnHinweis()->isVisible());
+        // At the line end only Return moves on.
+        a.seite->taste('x');
+        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
+        QVERIFY(!a.seite->uebung()->textendeErreicht());
+        QSignalSpy ende(a.seite, &ui::EigeneTexteSeite::textendeErreicht);
+        Meldungsantwort ok(QMessageBox::Ok);
+        a.seite->taste(ZeichenReturn);
+        QVERIFY(ok.beantwortet());
+        QCOMPARE(ok.titel(), QStringLiteral("Textende"));
+        QCOMPARE(ok.text(), QStringLiteral("\nSie haben das Textende erreicht!\n"));
+        QCOMPARE(ende.count(), 1);
+        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
+        QVERIFY(!a.seite->returnHinweis()->isVisible());
+        // Further keys change nothing.
+        a.seite->taste('a');
+        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
+    }
+
+    void eineZeileMit300ZeichenWirdBisZuIhremEndeGezeigt() {
+        Aufbau a;
+        std::string zeile;
+        for (int k = 0; k < 300; ++k) {
+            zeile += char('a' + k % 26);
+        }
+        a.schreiben("lang.TXT", zeile + "\r\n");
+        a.laden("lang.TXT");
+        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 1   Zeichen: 120"));
+        a.seite->bitbtn5Click();
+        a.tippen(zeile.substr(0, 299));
+        QCOMPARE(a.markiert(), QString(QLatin1Char(zeile[299])));
+        QCOMPARE(a.seite->uebung()->textposition(), 300u);
+        // The box has scrolled along to the mark.
+        QVERIFY(a.seite->uebungsfeld()->horizontalScrollBar()->value() > 0);
+        a.tippen(zeile.substr(299));
+        QVERIFY(a.seite->returnHinweis()->isVisible());
+        Meldungsantwort ok(QMessageBox::Ok);
+        a.seite->taste(ZeichenReturn);
+        QVERIFY(ok.beantwortet());
+        QCOMPARE(a.seite->uebung()->anschlaege(), 301u);
+        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
+    }
+
+    void neuAnfangenInDerMitteBeginntBeiZeileEins() {
+        Aufbau a;
+        a.schreiben("drei.TXT", "eins\r\nzwei\r\ndrei\r\n");
+        a.laden("drei.TXT");
+        a.seite->bitbtn5Click();
+        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
+        a.tippen("eins");
+        a.seite->taste(ZeichenReturn);
+        a.tippen("zx");
+        QCOMPARE(a.ersteZeile(), QStringLiteral("zwei"));
+        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
+
+        QSignalSpy neu(a.seite, &ui::EigeneTexteSeite::neuBegonnen);
+        a.seite->neuAnfangenKnopf()->click();
+        QCOMPARE(neu.count(), 1);
+        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
+        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("eins\nzwei\ndrei"));
+        QCOMPARE(a.markiert(), QStringLiteral("e"));
+        QCOMPARE(a.seite->uebung()->anschlaege(), 0u);
+        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
+        QCOMPARE(a.seite->uebung()->textzeile(), 0u);
+    }
+
+    void klickInsUebungsfeldVerlangtEinePauseUndLaesstDieMarke() {
+        Aufbau a;
+        a.schreiben("text.TXT", "abc");
+        a.laden("text.TXT");
+        a.seite->bitbtn5Click();
+        a.tippen("a");
+        QSignalSpy pause(a.seite, &ui::EigeneTexteSeite::pauseVerlangt);
+        QTest::mouseClick(a.seite->uebungsfeld()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(pause.count(), 1);
+        QCOMPARE(a.markiert(), QStringLiteral("b"));
+    }
+
+    void schriftAendernSetztSchriftDerEigenenTexte() {
+        Aufbau a;
+        a.seite->schriftWaehlen = [](const QFont&) -> std::optional<QFont> {
+            QFont f(QStringLiteral("DejaVu Sans"), 20);
+            f.setItalic(true);
+            return f;
+        };
+        a.seite->schriftKnopf()->click();
+        QCOMPARE(a.sitzung.schriftarten[2], std::string("DejaVu Sans"));
+        QCOMPARE(int(a.sitzung.schriftgroessen[2]), 20);
+        QCOMPARE(int(a.sitzung.schriftstil3), 2);
+        QCOMPARE(a.seite->editor()->font().pointSize(), 20);
+        QVERIFY(a.seite->uebungsfeld()->font().italic());
+        QVERIFY(!a.seite->uebungsfeld()->font().bold());
+    }
+};
+
+QTEST_MAIN(EigeneTexteTest)
+#include "eigene_texte_test.moc"
