@@ -85,7 +85,7 @@ void EinstellungenSeite::standardDialogeSetzen() {
 
 void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
     farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen_);
-    farben_->setGeometry(m.r(8, 228, 538, 44));
+    farben_->setGeometry(m.r(8, 216, 538, 42));
     auto* zeile = new QHBoxLayout(farben_);
     zeile->setContentsMargins(m.s(4), m.s(2), m.s(4), m.s(2));
     zeile->setSpacing(m.s(3));

@@ -35,7 +35,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     standardDialogeSetzen();
     // Learning goals.
     lernziele_ = new QGroupBox(QStringLiteral("Lernziele"), rahmen);
-    lernziele_->setGeometry(m.r(8, 18, 300, 206));
+    lernziele_->setGeometry(m.r(8, 16, 300, 198));
     auto* ziele = new QVBoxLayout(lernziele_);
     anschlagText_ = new QLabel(lernziele_);
     anschlagRegler_ = regler(lernziele_, 20, 260, 10, QStringLiteral("Anschläge pro Minute"));
@@ -59,7 +59,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
 
     // Fonts.
     auto* schriften = new QGroupBox(QStringLiteral("Schriftarten"), rahmen);
-    schriften->setGeometry(m.r(316, 18, 230, 206));
+    schriften->setGeometry(m.r(316, 16, 230, 198));
     auto* schriftSpalte = new QVBoxLayout(schriften);
     const QString ziele3[] = {QStringLiteral("Buchstabenübung"), QStringLiteral("Wortübung"),
                               QStringLiteral("Eigene Texte üben")};
@@ -84,7 +84,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
 
     // Typing errors.
     auto* tippfehler = new QGroupBox(QStringLiteral("Tippfehler"), rahmen);
-    tippfehler->setGeometry(m.r(554, 18, 226, 70));
+    tippfehler->setGeometry(m.r(554, 16, 226, 62));
     auto* modus = new QVBoxLayout(tippfehler);
     berichtigung_ = new QRadioButton(QStringLiteral("Berichtigung"), tippfehler);
     berichtigung_->setToolTip(QStringLiteral("Tippfehler müssen berichtigt werden."));
@@ -99,11 +99,11 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
 
     // The keyboard layout group is put here by the keyboard's owner.
     layoutPlatz_ = new QGroupBox(QStringLiteral("Tastaturlayout"), rahmen);
-    layoutPlatz_->setGeometry(m.r(554, 92, 226, 132));
+    layoutPlatz_->setGeometry(m.r(554, 80, 226, 118));
 
     // Sound.
     auto* klang = new QGroupBox(QStringLiteral("Sound"), rahmen);
-    klang->setGeometry(m.r(554, 228, 226, 44));
+    klang->setGeometry(m.r(554, 200, 226, 56));
     bei_ = new QCheckBox(QStringLiteral("Bei"), klang);
     bei_->setToolTip(QStringLiteral("Ton bei Tippfehler"));
     stimme_ = new QCheckBox(QStringLiteral("Stimme"), klang);
@@ -121,7 +121,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
 
     farbenGruppeBauen(m);
 
-    rahmen->resize(rahmen->width(), m.s(280));
+    rahmen->resize(rahmen->width(), m.s(262));
 }
 
 void EinstellungenSeite::lernzielMenueBauen() {

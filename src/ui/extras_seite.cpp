@@ -59,8 +59,8 @@ ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     fehlerstatistik_->setToolTip(QStringLiteral("Gesamttfehlerstatistik der Lektionen 1 bis 16."));
     fingergymnastik_ = new QPushButton(QStringLiteral("\"Fingergymnastik\""), sonstiges);
     eigeneTexte_ = new QPushButton(QStringLiteral("Eigene Texte üben"), sonstiges);
-    for (QWidget* k : std::initializer_list<QWidget*>{schreibregeln_, datei, fehlerstatistik_, fingergymnastik_,
-                                                      eigeneTexte_}) {
+    for (QWidget* k : std::initializer_list<QWidget*>{schreibregeln_, datei, fehlerstatistik_,
+                                                      fingergymnastik_, eigeneTexte_}) {
         s->addWidget(k);
     }
 

@@ -3,6 +3,8 @@
 #include "platform/zeichensatz.h"
 #include "ui/aktionsknopf.h"
 #include "ui/begruessungstext.h"
+#include "ui/benutzerdatei_seite.h"
+#include "ui/benutzerdaten_seite.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -82,6 +84,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
     buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_);
     wort_ = new WortSeite(seiten_.wortuebung, masse_);
+    benutzerdaten_ = new BenutzerdatenSeite(seiten_.benutzerdaten, sitzung_, masse_);
+    benutzerdatei_seite_ = new BenutzerdateiSeite(seiten_.benutzerdatei, sitzung_, benutzerdatei_, masse_);
     eigene_ = new EigeneTexteSeite(seiten_.eigeneTexte[0], seiten_.eigeneTexte[1], seiten_.eigeneTexte[2],
                                    sitzung_, *umgebung_.klang, masse_, this);
     statistik_ = new StatistikSeite(seiten_.fehlerstatistik, sitzung_, masse_);
@@ -224,6 +228,22 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
     connect(extras_->fehlerstatistik(), &QPushButton::clicked, steuerung_,
             &Uebungssteuerung::fehlerstatistikextras);
+    connect(aktionen_.benutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
+    connect(aktionen_.menueBenutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
+    connect(extras_->einsehen(), &QPushButton::clicked, this, &Hauptfenster::benutzerdateiEinsehen);
+    connect(benutzerdatei_seite_, &BenutzerdateiSeite::geloescht, this, &Hauptfenster::benutzerdateiEinsehen);
+    connect(benutzerdatei_seite_, &BenutzerdateiSeite::tabelleVeraltet, this,
+            &Hauptfenster::benutzerdateiEinsehen);
+    // Colours and fonts take effect at once.
+    connect(einstellungen_, &EinstellungenSeite::farbenGeaendert, this, [this] {
+        buchstaben_->legendeFaerben(sitzung_.farben);
+        tastatur_->einfaerben(sitzung_.tastaturlektion, sitzung_.farben);
+        Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben);
+    });
+    connect(buchstaben_->hintergrundMenue(), &QMenu::aboutToShow, this,
+            [this] { Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben); });
+    connect(einstellungen_, &EinstellungenSeite::schriftenGeaendert, eigene_,
+            &EigeneTexteSeite::schriftAnwenden);
     // Own texts: the main menu's popup, the Extras button and the screens' own navigation.
     connect(extras_->eigeneTexte(), &QPushButton::clicked, eigene_, &EigeneTexteSeite::MenueEigeneTexte);
     connect(aktionen_.textLaden, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextladen);
@@ -292,6 +312,9 @@ void Hauptfenster::einstellungenaktiviert() {
 void Hauptfenster::extrasZeigen() {
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
+    if (seiten_.benutzerdatei->isVisible()) {
+        begruessung_->show();
+    }
     for (QGroupBox* s :
          {seiten_.schreibregeln, seiten_.fingergymnastik, seiten_.fehlerraster, seiten_.tastatur,
           seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.einstellungen}) {

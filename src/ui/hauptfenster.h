@@ -34,6 +34,8 @@ class Hilfefenster;
 class Infofenster;
 class WortSeite;
 class EigeneTexteSeite;
+class BenutzerdatenSeite;
+class BenutzerdateiSeite;
 class StatistikSeite;
 class Fehlerraster;
 class Logo;
@@ -70,6 +72,8 @@ public:
     BuchstabenSeite* buchstaben() const { return buchstaben_; }
     WortSeite* wort() const { return wort_; }
     EigeneTexteSeite* eigeneTexte() const { return eigene_; }
+    BenutzerdatenSeite* benutzerdatenSeite() const { return benutzerdaten_; }
+    BenutzerdateiSeite* benutzerdateiSeite() const { return benutzerdatei_seite_; }
     StatistikSeite* statistik() const { return statistik_; }
     Statusleiste* statusleiste() const { return status_; }
     TastaturWidget* tastatur() const { return tastatur_; }
@@ -82,6 +86,9 @@ public:
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
 
+    // One tick of the 250 ms timer, for tests.
+    void taktAusloesen() { universaltimer(); }
+
     // The free space check of the start-up, run once the window is shown.
     void speicherPruefen();
 
@@ -89,6 +96,9 @@ public:
     void einstellungenaktiviert();
     void extrasZeigen();
     void hauptmenue();
+    // The learner's and the system's data, and the table of all users (saved first).
+    void benutzerdatenanzeigen();
+    void benutzerdateiEinsehen();
     void schreibregeln();
     void fingergym();
     // The welcome text window: enlarge, shrink, copy, select all.
@@ -145,6 +155,8 @@ private:
     BuchstabenSeite* buchstaben_ = nullptr;
     WortSeite* wort_ = nullptr;
     EigeneTexteSeite* eigene_ = nullptr;
+    BenutzerdatenSeite* benutzerdaten_ = nullptr;
+    BenutzerdateiSeite* benutzerdatei_seite_ = nullptr;
     StatistikSeite* statistik_ = nullptr;
     Statusleiste* status_ = nullptr;
     TastaturWidget* tastatur_ = nullptr;

@@ -1,6 +1,9 @@
 // The navigation of the main window: which command shows which screen, the welcome text window, help,
 // the About box and the automatic pause when the program loses the focus.
+#include "platform/datei.h"
 #include "ui/begruessungstext.h"
+#include "ui/benutzerdatei_seite.h"
+#include "ui/benutzerdaten_seite.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/extras_seite.h"
@@ -21,6 +24,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -100,6 +104,60 @@ void Hauptfenster::hauptmenue() {
     begruessung_->show();
     logo_->show();
     aktionen_.menueleisteFreigeben(true);
+}
+
+void Hauptfenster::benutzerdatenanzeigen() {
+    // 1.
+    for (QGroupBox* s : seiten_.eigeneTexte) {
+        s->hide();
+    }
+    begruessung_->show();
+    aktionen_.textfensterVergroessern->setEnabled(true);
+    aktionen_.textfensterVerkleinern->setEnabled(false);
+    for (QGroupBox* s : {seiten_.einstellungen, seiten_.tastatur, seiten_.benutzerdatei, seiten_.fehlerraster,
+                         seiten_.extras, seiten_.schreibregeln, seiten_.fingergymnastik}) {
+        s->hide();
+    }
+    // 2. and 4.
+    benutzerdaten_->anzeigen(freieKByte(*umgebung_.datentraeger, sitzung_.programmordner));
+    seiten_.benutzerdaten->move(seiten_.benutzerdaten->x(), masse_.h(0.2));
+    seiten_.benutzerdaten->show();
+    seiten_.benutzerdaten->raise();
+    // 3.
+    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+}
+
+void Hauptfenster::benutzerdateiEinsehen() {
+    // 1. The signed-in learner's row is current.
+    if (!datenaufdiskschreiben()) {
+        return;
+    }
+    std::vector<Benutzerdatensatz> saetze;
+    try {
+        saetze = benutzerdatei_.alleLesen();
+    } catch (const Dateifehler& fehler) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QStringLiteral("Die Benutzerdatei kann nicht gelesen werden.\n\n%1")
+                                  .arg(QString::fromStdString(fehler.what())));
+        return;
+    }
+    // 3.
+    namensfeld_->hide();
+    for (QGroupBox* s : {seiten_.einstellungen, seiten_.tastatur, seiten_.benutzerdaten, seiten_.extras,
+                         seiten_.buchstabenuebung}) {
+        s->hide();
+    }
+    seiten_.abbruchleiste->hide();
+    // 4. and 5.
+    const bool lang = benutzerdatei_seite_->fuellen(saetze);
+    if (lang) {
+        begruessung_->hide();
+    } else {
+        begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+    }
+    seiten_.benutzerdatei->move(seiten_.benutzerdatei->x(), masse_.h(0.2));
+    seiten_.benutzerdatei->show();
+    seiten_.benutzerdatei->raise();
 }
 
 void Hauptfenster::schreibregeln() {

@@ -89,6 +89,7 @@ void Hauptfenster::angemeldetAnzeigen() {
     buchstaben_->popupBeiTippfehler()->setChecked(sitzung_.tonBeiTippfehler);
     buchstaben_->popupStimme()->setChecked(sitzung_.stimme);
     eigene_->schriftAnwenden();
+    Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben);
     setFocus();
 }
 

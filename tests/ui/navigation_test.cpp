@@ -2,6 +2,8 @@
 #include "testhilfen.h"
 
 #include "ui/begruessungstext.h"
+#include "ui/benutzerdatei_seite.h"
+#include "ui/benutzerdaten_seite.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -249,6 +251,30 @@ private slots:
         e.uebungHauptmenueKnopf()->click();
         QVERIFY(f.seiten().hauptmenue->isVisible());
         QVERIFY(!t.sitzung().eigeneTexteLaeuft);
+    }
+
+    void benutzertabelleSpeichertZuerstUndVerbirgtAbAchtBenutzernDenBegruessungstext() {
+        Testfenster t;
+        for (int k = 1; k <= 7; ++k) {
+            Benutzerdatei(t.ordner.pfad()).anmelden("B" + std::to_string(k), [&] {
+                return neuerBenutzer("B" + std::to_string(k), Datum{1997, 3, 7, 6}, 800);
+            });
+        }
+        t.anmelden(QStringLiteral("anna"));
+        ui::Hauptfenster& f = *t.fenster;
+        t.sitzung().lektionNr = 12;
+        t.sitzung().uebungsstufe = 1;
+        f.extras()->einsehen()->click();
+        QVERIFY(f.seiten().benutzerdatei->isVisible());
+        QVERIFY(!f.begruessungstext()->isVisible());
+        auto* tabelle = f.benutzerdateiSeite()->tabelle();
+        QCOMPARE(tabelle->item(7, 2)->text(), QStringLiteral("12 W")); // saved before the table was built
+        f.aktionen().extras->trigger();
+        QVERIFY(f.begruessungstext()->isVisible());
+        f.aktionen().benutzerdaten->trigger();
+        QVERIFY(f.seiten().benutzerdaten->isVisible());
+        f.taktAusloesen();
+        QCOMPARE(f.benutzerdatenSeite()->lektionsfeld()->text(), QStringLiteral("12 W"));
     }
 
     void tastaturSchriftfarbeWirdGespeichert() {
