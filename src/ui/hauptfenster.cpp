@@ -79,6 +79,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     layoutAuswahl_ = new LayoutAuswahl(einstellungen_->tastaturlayoutPlatz());
     auto* layoutRahmen = new QHBoxLayout(einstellungen_->tastaturlayoutPlatz());
     layoutRahmen->setContentsMargins(0, 0, 0, 0);
+    // The layout chooser is the group "Tastaturlayout" itself; its place carries no second frame.
+    einstellungen_->tastaturlayoutPlatz()->setTitle(QString());
+    einstellungen_->tastaturlayoutPlatz()->setFlat(true);
     layoutRahmen->addWidget(layoutAuswahl_);
     extras_ = new ExtrasSeite(seiten_.extras, sitzung_, masse_);
     hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);

@@ -19,8 +19,11 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
+class QAction;
 class QKeyEvent;
+class QPushButton;
 class QLabel;
 class QWidget;
 
@@ -134,6 +137,9 @@ private:
     QFont buchstabenschrift(int index) const;
     void tempoZeigen(int apm, bool rot);
     void zeitAnhalten();
+    // The settings view of an exercise, opened or closed by its "Einstellungen"/"Weiter üben" button.
+    void einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
+                                 const std::vector<QPushButton*>& gesperrt, QAction* popupPause);
     void zeitFortsetzen();
 
     Fensterteile t_;

@@ -51,37 +51,9 @@ void Uebungssteuerung::eigeneTexteZeigen(const EigeneTexteAnzeige& a) {
 
 void Uebungssteuerung::eigeneTexteeinstellungen() {
     EigeneTexteSeite& e = *t_.eigene;
-    Seiten& seiten = *t_.seiten;
     t_.einstellungen->stimme()->setEnabled(false);
-    e.neuAnfangenKnopf()->setEnabled(false);
-    e.pauseKnopf()->setEnabled(false);
-    t_.status->pauseAktion()->setEnabled(false);
-    seiten.tastatur->hide();
-    seiten.fehlerstatistik->hide();
-    if (e.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
-        zustandVorEinstellungen_ = anzeigezustand_;
-        anzeigezustand_ = 0;
-        e.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
-        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
-        seiten.einstellungen->show();
-        seiten.einstellungen->raise();
-        zeitAnhalten();
-        return;
-    }
-    e.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
-    seiten.einstellungen->hide();
-    e.neuAnfangenKnopf()->setEnabled(true);
-    e.pauseKnopf()->setEnabled(true);
-    t_.status->pauseAktion()->setEnabled(true);
-    anzeigezustand_ = zustandVorEinstellungen_;
-    if (anzeigezustand_ == 2) {
-        seiten.fehlerstatistik->show();
-    } else {
-        seiten.tastatur->show();
-    }
-    // The time with the settings open is not practice time: the clock was suspended meanwhile.
-    zeitFortsetzen();
-    t_.fenster->setFocus();
+    // The time with the settings open is no practice time: the clock stands still meanwhile.
+    einstellungenUmschalten(e.einstellungenKnopf(), nullptr, {e.neuAnfangenKnopf(), e.pauseKnopf()}, nullptr);
 }
 
 } // namespace tastwerk::ui

@@ -87,21 +87,31 @@ void Uebungssteuerung::bpause() {
     zeitFortsetzen();
 }
 
-void Uebungssteuerung::buchstabenuebungeinstellungen() {
-    BuchstabenSeite& b = *t_.buchstaben;
+void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
+                                               const std::vector<QPushButton*>& gesperrt,
+                                               QAction* popupPause) {
     Seiten& seiten = *t_.seiten;
-    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
-        k->setEnabled(false);
-    }
-    b.popupPause()->setEnabled(false);
-    t_.status->pauseAktion()->setEnabled(false);
+    auto sperren = [&](bool frei) {
+        for (QPushButton* k : gesperrt) {
+            k->setEnabled(frei);
+        }
+        if (popupPause) {
+            popupPause->setEnabled(frei);
+        }
+        t_.status->pauseAktion()->setEnabled(frei);
+    };
+    sperren(false);
     seiten.tastatur->hide();
     seiten.fehlerstatistik->hide();
-    if (b.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
+    const QString weiter = QStringLiteral("Weiter üben");
+    if (knopf->text() != weiter) {
+        // The settings open: typing is ignored and the practice clock stands still.
         zustandVorEinstellungen_ = anzeigezustand_;
         anzeigezustand_ = 0;
-        b.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
-        b.popupEinstellungen()->setText(QStringLiteral("Weiter üben"));
+        knopf->setText(weiter);
+        if (popupEintrag) {
+            popupEintrag->setText(weiter);
+        }
         seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
         seiten.einstellungen->show();
         seiten.einstellungen->raise();
@@ -109,14 +119,12 @@ void Uebungssteuerung::buchstabenuebungeinstellungen() {
         zeitAnhalten();
         return;
     }
-    b.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
-    b.popupEinstellungen()->setText(QStringLiteral("Einstellungen"));
-    seiten.einstellungen->hide();
-    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
-        k->setEnabled(true);
+    knopf->setText(QStringLiteral("Einstellungen"));
+    if (popupEintrag) {
+        popupEintrag->setText(QStringLiteral("Einstellungen"));
     }
-    b.popupPause()->setEnabled(true);
-    t_.status->pauseAktion()->setEnabled(true);
+    seiten.einstellungen->hide();
+    sperren(true);
     anzeigezustand_ = zustandVorEinstellungen_;
     if (anzeigezustand_ == 2) {
         seiten.fehlerstatistik->show();
@@ -125,6 +133,12 @@ void Uebungssteuerung::buchstabenuebungeinstellungen() {
     }
     zeitFortsetzen();
     t_.fenster->setFocus();
+}
+
+void Uebungssteuerung::buchstabenuebungeinstellungen() {
+    BuchstabenSeite& b = *t_.buchstaben;
+    einstellungenUmschalten(b.einstellungenKnopf(), b.popupEinstellungen(),
+                            {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}, b.popupPause());
 }
 
 void Uebungssteuerung::takt() {

@@ -201,44 +201,13 @@ void Uebungssteuerung::fehlerstatistikextras() {
 
 void Uebungssteuerung::wortuebungeinstellungen() {
     WortSeite& w = *t_.wort;
-    Seiten& seiten = *t_.seiten;
-    for (QPushButton* k : {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
-        k->setEnabled(false);
+    const bool schliesst = w.einstellungenKnopf()->text() == QStringLiteral("Weiter üben");
+    einstellungenUmschalten(w.einstellungenKnopf(), w.popupEinstellungen(),
+                            {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}, w.popupPause());
+    if (schliesst) {
+        t_.buchstaben->statistikKnopf()->setEnabled(true);
+        t_.buchstaben->tastaturKnopf()->setEnabled(true);
     }
-    w.popupPause()->setEnabled(false);
-    t_.status->pauseAktion()->setEnabled(false);
-    seiten.tastatur->hide();
-    seiten.fehlerstatistik->hide();
-    if (w.einstellungenKnopf()->text() != QStringLiteral("Weiter üben")) {
-        zustandVorEinstellungen_ = anzeigezustand_;
-        anzeigezustand_ = 0;
-        w.einstellungenKnopf()->setText(QStringLiteral("Weiter üben"));
-        w.popupEinstellungen()->setText(QStringLiteral("Weiter üben"));
-        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
-        seiten.einstellungen->show();
-        seiten.einstellungen->raise();
-        seiten.einstellungen->setFocus();
-        zeitAnhalten();
-        return;
-    }
-    w.einstellungenKnopf()->setText(QStringLiteral("Einstellungen"));
-    w.popupEinstellungen()->setText(QStringLiteral("Einstellungen"));
-    seiten.einstellungen->hide();
-    for (QPushButton* k : {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
-        k->setEnabled(true);
-    }
-    w.popupPause()->setEnabled(true);
-    t_.status->pauseAktion()->setEnabled(true);
-    t_.buchstaben->statistikKnopf()->setEnabled(true);
-    t_.buchstaben->tastaturKnopf()->setEnabled(true);
-    anzeigezustand_ = zustandVorEinstellungen_;
-    if (anzeigezustand_ == 2) {
-        seiten.fehlerstatistik->show();
-    } else {
-        seiten.tastatur->show();
-    }
-    zeitFortsetzen();
-    t_.fenster->setFocus();
 }
 
 } // namespace tastwerk::ui
