@@ -84,7 +84,7 @@ void BM_TastendruckImFenster(benchmark::State& state) {
     for (auto _ : state) {
         const Zeichen z = fenster.steuerung()->buchstabenuebung().anzeige().gefordert;
         const QString text(QChar(static_cast<char16_t>(z)));
-        taste(z == ' ' ? Qt::Key_Space : QChar(z).toUpper().unicode(), text, &fenster);
+        taste(z == ' ' ? int(Qt::Key_Space) : int(QChar(z).toUpper().unicode()), text, &fenster);
         // Paints what the keystroke changed.
         QApplication::processEvents();
     }
