@@ -1,5 +1,7 @@
 #include "ui/eigene_texte_seite.h"
 
+#include "ui/schriften.h"
+
 #include "platform/datei.h"
 #include "platform/zeichensatz.h"
 
@@ -221,13 +223,8 @@ void EigeneTexteSeite::uebungAnlegen(const Masse& m) {
 }
 
 void EigeneTexteSeite::schriftAnwenden() {
-    QFont schrift(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[2])));
-    schrift.setPointSize(masse_.punkte(sitzung_.schriftgroessen[2]));
-    const std::uint8_t stil = sitzung_.schriftstil3;
-    if (stil <= 3) {
-        schrift.setBold(stil == 1 || stil == 3);
-        schrift.setItalic(stil >= 2);
-    }
+    const QFont schrift = gespeicherteSchriftart(
+        sitzung_.schriftarten[2], masse_.punkte(sitzung_.schriftgroessen[2]), sitzung_.schriftstil3);
     editor_->setFont(schrift);
     feld_->setFont(schrift);
 }

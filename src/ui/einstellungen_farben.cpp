@@ -2,7 +2,9 @@
 // background popup against the finger colours.
 #include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
+
 #include "ui/farben.h"
+#include "ui/schriften.h"
 
 #include "platform/zeichensatz.h"
 
@@ -20,16 +22,6 @@
 namespace tastwerk::ui {
 
 namespace {
-
-QFont::Weight gewicht(std::uint8_t stil) {
-    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
-}
-
-// 0 regular, 1 bold, 2 italic, 3 bold italic.
-std::uint8_t stilVon(const QFont& schrift) {
-    const bool fett = schrift.weight() >= QFont::DemiBold;
-    return std::uint8_t((fett ? 1 : 0) + (schrift.italic() ? 2 : 0));
-}
 
 // The button in the colour, its caption in black or white, whichever reads better on it.
 void einfaerben(QPushButton* knopf, Farbe farbe) {
@@ -146,14 +138,8 @@ void EinstellungenSeite::standardfarben() {
 }
 
 QFont EinstellungenSeite::gespeicherteSchrift(int k) const {
-    QFont schrift(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
-    schrift.setPointSize(std::max<int>(1, sitzung_.schriftgroessen[k]));
     const std::uint8_t stil = k == 1 ? sitzung_.schriftstil2 : k == 2 ? sitzung_.schriftstil3 : 0;
-    if (stil <= 3) {
-        schrift.setWeight(gewicht(stil));
-        schrift.setItalic(stil >= 2);
-    }
-    return schrift;
+    return gespeicherteSchriftart(sitzung_.schriftarten[k], sitzung_.schriftgroessen[k], stil);
 }
 
 void EinstellungenSeite::schriftenAnzeigen() {
@@ -195,9 +181,9 @@ void EinstellungenSeite::schriftAendern() {
     sitzung_.schriftarten[k] = *name;
     sitzung_.schriftgroessen[k] = schriftgroesseBegrenzt(std::llround(punkte));
     if (k == 1) {
-        sitzung_.schriftstil2 = stilVon(*gewaehlt);
+        sitzung_.schriftstil2 = schriftstilVon(*gewaehlt);
     } else if (k == 2) {
-        sitzung_.schriftstil3 = stilVon(*gewaehlt);
+        sitzung_.schriftstil3 = schriftstilVon(*gewaehlt);
     }
     schriftenAnzeigen();
     emit schriftenGeaendert();

@@ -107,7 +107,11 @@ void ExtrasSeite::positionZeigen() {
         direktRegler_->setValue(position);
     }
     programmSetzt_ = false;
-    direktFeld_->setText(QString::fromStdString(positionsText(position)));
+    // Called every tick: only what changed is written.
+    const QString text = QString::fromStdString(positionsText(position));
+    if (direktFeld_->text() != text) {
+        direktFeld_->setText(text);
+    }
     if (wiederholungsRegler_->maximum() != position) {
         const QSignalBlocker ruhe(wiederholungsRegler_);
         wiederholungsRegler_->setMaximum(position);

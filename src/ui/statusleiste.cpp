@@ -71,6 +71,14 @@ void Statusleiste::setRot(QLabel* label, bool rot) {
     label->setStyleSheet(rot ? QStringLiteral("color: #FF0000;") : QString());
 }
 
+void Statusleiste::zahlenZeigen(const std::string& anschlaege, const std::string& fehler,
+                                const std::string& fehleranteil, bool fehleranteilRot) {
+    anschlaege_->setText(QString::fromStdString(anschlaege));
+    fehler_->setText(QString::fromStdString(fehler));
+    fehleranteil_->setText(QString::fromStdString(fehleranteil));
+    setRot(fehleranteil_, fehleranteilRot);
+}
+
 void Statusleiste::contextMenuEvent(QContextMenuEvent* e) {
     popup_->popup(e->globalPos());
 }

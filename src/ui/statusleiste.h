@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <string>
+
 namespace tastwerk::ui {
 
 class Statusleiste : public QFrame {
@@ -29,6 +31,10 @@ public:
     bool pausiert() const { return pausiert_; }
 
     static void setRot(QLabel* label, bool rot);
+
+    // The three counting figures of a keystroke; the error percentage red above the admissible rate.
+    void zahlenZeigen(const std::string& anschlaege, const std::string& fehler,
+                      const std::string& fehleranteil, bool fehleranteilRot);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;

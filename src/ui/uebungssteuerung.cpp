@@ -317,7 +317,6 @@ void Uebungssteuerung::buchstabeZeigen() {
         t_.tastatur->tastaturaktiviert(a.gefordert);
     }
     tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), a.tempoRot);
-    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
     if (const auto gruppe = farbgruppebestimmen(s_.tastaturlayout, a.gefordert)) {
         buchstabenfarbe_ = s_.farben[static_cast<std::size_t>(int(*gruppe) - 1)];
     }
@@ -330,9 +329,7 @@ void Uebungssteuerung::buchstabeZeigen() {
         text = QChar(static_cast<char16_t>(alsUnicode(a.gefordert)));
     }
     b.zeichenZeigen(text, alsQColor(buchstabenfarbe_), buchstabenschrift(a.index));
-    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
-    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
-    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
     b.lernziel()->setText(QString::fromStdString(a.lernziel));
     b.fortschritt()->setValue(a.fortschritt);
 }

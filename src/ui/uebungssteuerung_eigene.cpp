@@ -36,10 +36,7 @@ void Uebungssteuerung::eigeneTexteGestartet() {
 }
 
 void Uebungssteuerung::eigeneTexteZeigen(const EigeneTexteAnzeige& a) {
-    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
-    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
-    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
-    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
     if (anzeigezustand_ == 1) {
         t_.tastatur->tastaturaktiviert(a.sollzeichen);
     }

@@ -7,6 +7,7 @@
 #include "ui/einstellungen_seite.h"
 #include "ui/fehlerraster.h"
 #include "ui/logo.h"
+#include "ui/schriften.h"
 #include "ui/seiten.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
@@ -18,12 +19,6 @@
 #include <QMessageBox>
 
 namespace tastwerk::ui {
-
-namespace {
-QFont::Weight gewicht(std::uint8_t stil) {
-    return (stil == 1 || stil == 3) ? QFont::Bold : QFont::Normal;
-}
-} // namespace
 
 void Uebungssteuerung::wortuebungEinrichten() {
     Seiten& seiten = *t_.seiten;
@@ -47,13 +42,8 @@ void Uebungssteuerung::wortuebungEinrichten() {
     t_.logo->hide();
     anzeigezustand_ = 1;
     // 5. The line in the word exercise's font.
-    QFont schrift(QString::fromStdString(cp1252ZuUtf8(s_.schriftarten[1])));
-    schrift.setPointSize(t_.masse.punkte(s_.schriftgroessen[1]));
-    if (s_.schriftstil2 <= 3) {
-        schrift.setWeight(gewicht(s_.schriftstil2));
-        schrift.setItalic(s_.schriftstil2 >= 2);
-    }
-    w.zeile()->setFont(schrift);
+    w.zeile()->setFont(
+        gespeicherteSchriftart(s_.schriftarten[1], t_.masse.punkte(s_.schriftgroessen[1]), s_.schriftstil2));
     // 6.
     t_.status->show();
     seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.385));
@@ -100,10 +90,7 @@ void Uebungssteuerung::wortZeigen() {
     w.wiederholung()->setText(QString::fromStdString(a.wiederholungshinweis));
     w.lernziel()->setText(QString::fromStdString(a.lernziel));
     w.fortschritt()->setValue(std::clamp(a.fortschritt, 0, 100));
-    t_.status->anschlaege()->setText(QString::fromStdString(a.anschlaege));
-    t_.status->fehler()->setText(QString::fromStdString(a.fehler));
-    t_.status->fehleranteil()->setText(QString::fromStdString(a.fehleranteil));
-    Statusleiste::setRot(t_.status->fehleranteil(), a.fehleranteilRot);
+    t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
     if (anzeigezustand_ == 1) {
         t_.tastatur->tastaturaktiviert(a.sollzeichen);
     }
