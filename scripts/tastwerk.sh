@@ -11,6 +11,7 @@ PAKETE=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
+    dbus at-spi2-core python3-pyatspi
     fonts-liberation2 fonts-dejavu-core
 )
 

@@ -11,9 +11,13 @@ export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 X_PID=""
 PROGRAMM_PID=""
+DBUS_PID=""
+ATSPI_PID=""
 
 aufraeumen() {
     [ -n "$PROGRAMM_PID" ] && kill "$PROGRAMM_PID" 2>/dev/null || true
+    [ -n "$ATSPI_PID" ] && kill "$ATSPI_PID" 2>/dev/null || true
+    [ -n "$DBUS_PID" ] && kill "$DBUS_PID" 2>/dev/null || true
     [ -n "$X_PID" ] && kill "$X_PID" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$ARBEIT"
@@ -38,6 +42,32 @@ starte_x() {
     done
     [ -n "$nummer" ] || fehlschlag "Xvfb startet nicht"
     export DISPLAY=":$nummer"
+}
+
+# A private session bus and accessibility bus, so that the program's window can be read with atspi.py.
+# Call it after starte_x and before starte_programm.
+starte_atspi() {
+    command -v dbus-daemon >/dev/null || fehlschlag "dbus-daemon ist nicht installiert"
+    [ -x /usr/libexec/at-spi-bus-launcher ] || fehlschlag "at-spi2-core ist nicht installiert"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fehlschlag "python3-pyatspi ist nicht installiert"
+    local info
+    info=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) || fehlschlag "dbus-daemon startet nicht"
+    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$info")
+    DBUS_PID=$(sed -n 2p <<<"$info")
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$ARBEIT/atspi.log" 2>&1 &
+    ATSPI_PID=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+    for _ in $(seq 1 50); do
+        dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && return 0
+        sleep 0.1
+    done
+    fehlschlag "der Accessibility-Bus startet nicht"
+}
+
+# Reads or drives the window through AT-SPI; see the top of atspi.py for the verbs.
+atspi() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"
 }
 
 starte_programm() {
