@@ -23,6 +23,11 @@ std::uint8_t gueltigeSkala(std::uint8_t skala) {
     }
 }
 
+// 0 regular, 1 bold, 2 italic, 3 bold italic; anything else is the field's default.
+std::uint8_t gueltigerSchriftstil(std::uint8_t stil, std::uint8_t standard) {
+    return stil <= 3 ? stil : standard;
+}
+
 float gueltigeFehlerrate(float rate) {
     if (std::isnan(rate)) {
         return 3.5f;
@@ -55,8 +60,8 @@ void Sitzung::ausDatensatzLaden(const Benutzerdatensatz& s) {
     wunschFehlerrate = gueltigeFehlerrate(s.wunschFehlerrate);
     berichtigungErzwingen = s.berichtigungErzwingen <= 1 ? s.berichtigungErzwingen : 1;
     uebungsstufe = s.uebungsstufe <= 1 ? s.uebungsstufe : 0;
-    tag = s.tag;
-    monat = s.monat;
+    tag = std::clamp<int>(s.tag, 1, 31);
+    monat = std::clamp<int>(s.monat, 1, 12);
     jahr = s.jahr;
     const auto standard = standardSchriftgroessen(bildschirmbreite);
     schriftgroessen = s.schriftgroessen;
@@ -67,24 +72,29 @@ void Sitzung::ausDatensatzLaden(const Benutzerdatensatz& s) {
     }
     schriftgroessen[0] = geprueftSchriftgroesse1(s.schriftgroessen[0], bildschirmbreite);
     fehlerquoten = s.fehlerquoten;
+    for (auto& zeile : fehlerquoten) {
+        for (auto& quote : zeile) {
+            quote = std::min(quote, KeinWert);
+        }
+    }
     schriftarten = s.schriftarten;
     for (std::size_t k = 0; k < FingergruppenAnzahl; ++k) {
         fingerzaehler[k] = {s.fingerzaehlerA[k], s.fingerzaehlerB[k]};
     }
     hintergrundfarbe = s.hintergrundfarbe;
-    tastaturschriftfarbe = s.tastaturschriftfarbe;
+    tastaturschriftfarbe = s.tastaturschriftfarbe <= 1 ? s.tastaturschriftfarbe : 0;
     statistikskala = gueltigeSkala(s.statistikskala);
     wiederholungsanteil = std::clamp<std::uint8_t>(s.wiederholungsanteil, 20, 50);
     tastaturlayout =
         s.tastaturlayout <= 2 ? static_cast<Tastaturlayout>(s.tastaturlayout) : Tastaturlayout::Deutsch;
-    schriftstil2 = s.schriftstil2;
-    schriftstil3 = s.schriftstil3;
+    schriftstil2 = gueltigerSchriftstil(s.schriftstil2, Benutzerdatensatz{}.schriftstil2);
+    schriftstil3 = gueltigerSchriftstil(s.schriftstil3, Benutzerdatensatz{}.schriftstil3);
     stimme = s.stimme != 0;
     tonBeiTippfehler = s.tonBeiTippfehler != 0;
-    if (datensatzpuffer.wochentag < 1 || datensatzpuffer.wochentag > 7) {
-        datensatzpuffer.wochentag =
-            static_cast<std::uint8_t>(std::clamp<int>(datensatzpuffer.wochentag, 1, 7));
-    }
+    // The buffer shows the date of the last use; it reads as a real date.
+    datensatzpuffer.wochentag = static_cast<std::uint8_t>(std::clamp<int>(datensatzpuffer.wochentag, 1, 7));
+    datensatzpuffer.tag = static_cast<std::uint8_t>(tag);
+    datensatzpuffer.monat = static_cast<std::uint8_t>(monat);
 }
 
 Benutzerdatensatz Sitzung::alsDatensatz(const Datum& heute) const {

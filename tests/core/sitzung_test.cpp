@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 using namespace tastwerk;
 
@@ -46,6 +48,80 @@ TEST(SitzungLaden, WerteAusserhalbIhresBereichsWerdenEingefangen) {
     EXPECT_EQ(s.datensatzpuffer.wochentag, 7);
     EXPECT_FLOAT_EQ(s.wunschFehlerrate, 6.0f);
 }
+
+// One stored byte and what the session makes of it on load.
+struct Bereichsfall {
+    const char* name;
+    void (*setzen)(Benutzerdatensatz&, std::uint8_t);
+    int (*geladen)(const Sitzung&);
+    std::uint8_t gespeichert;
+    int erwartet;
+};
+
+void PrintTo(const Bereichsfall& f, std::ostream* aus) {
+    *aus << f.name << " " << int(f.gespeichert);
+}
+
+class SitzungLadenBereich : public testing::TestWithParam<Bereichsfall> {};
+
+TEST_P(SitzungLadenBereich, GespeicherterWertWirdInSeinenBereichGebracht) {
+    const Bereichsfall& f = GetParam();
+    Benutzerdatensatz satz;
+    f.setzen(satz, f.gespeichert);
+    EXPECT_EQ(f.geladen(geladen(satz)), f.erwartet);
+}
+
+constexpr auto Schriftfarbe = [](Benutzerdatensatz& s, std::uint8_t w) { s.tastaturschriftfarbe = w; };
+constexpr auto SchriftfarbeGeladen = [](const Sitzung& s) { return int(s.tastaturschriftfarbe); };
+constexpr auto Stil2 = [](Benutzerdatensatz& s, std::uint8_t w) { s.schriftstil2 = w; };
+constexpr auto Stil2Geladen = [](const Sitzung& s) { return int(s.schriftstil2); };
+constexpr auto Stil3 = [](Benutzerdatensatz& s, std::uint8_t w) { s.schriftstil3 = w; };
+constexpr auto Stil3Geladen = [](const Sitzung& s) { return int(s.schriftstil3); };
+// A cell in the middle of the table: finger row 4, lesson 9.
+constexpr auto Quote = [](Benutzerdatensatz& s, std::uint8_t w) { s.fehlerquoten[3][8] = w; };
+constexpr auto QuoteGeladen = [](const Sitzung& s) { return int(s.fehlerquoten[3][8]); };
+constexpr auto Tag = [](Benutzerdatensatz& s, std::uint8_t w) { s.tag = w; };
+constexpr auto TagGeladen = [](const Sitzung& s) { return s.tag; };
+// The date of the last use, as the user data screen shows it.
+constexpr auto TagImPuffer = [](const Sitzung& s) { return int(s.datensatzpuffer.tag); };
+constexpr auto Monat = [](Benutzerdatensatz& s, std::uint8_t w) { s.monat = w; };
+constexpr auto MonatGeladen = [](const Sitzung& s) { return s.monat; };
+constexpr auto MonatImPuffer = [](const Sitzung& s) { return int(s.datensatzpuffer.monat); };
+
+INSTANTIATE_TEST_SUITE_P(
+    Felder, SitzungLadenBereich,
+    testing::Values(Bereichsfall{"Tastaturschrift schwarz", Schriftfarbe, SchriftfarbeGeladen, 0, 0},
+                    Bereichsfall{"Tastaturschrift weiss", Schriftfarbe, SchriftfarbeGeladen, 1, 1},
+                    Bereichsfall{"Tastaturschrift 2", Schriftfarbe, SchriftfarbeGeladen, 2, 0},
+                    Bereichsfall{"Tastaturschrift 255", Schriftfarbe, SchriftfarbeGeladen, 255, 0},
+                    Bereichsfall{"Stil Wortuebung fett kursiv", Stil2, Stil2Geladen, 3, 3},
+                    Bereichsfall{"Stil Wortuebung 4", Stil2, Stil2Geladen, 4, 1},
+                    Bereichsfall{"Stil Wortuebung 200", Stil2, Stil2Geladen, 200, 1},
+                    Bereichsfall{"Stil eigene Texte kursiv", Stil3, Stil3Geladen, 2, 2},
+                    Bereichsfall{"Stil eigene Texte 4", Stil3, Stil3Geladen, 4, 0},
+                    Bereichsfall{"Fehlerquote 0", Quote, QuoteGeladen, 0, 0},
+                    Bereichsfall{"Fehlerquote 100", Quote, QuoteGeladen, 100, 100},
+                    Bereichsfall{"Fehlerquote ohne Wert", Quote, QuoteGeladen, 101, 101},
+                    Bereichsfall{"Fehlerquote 102", Quote, QuoteGeladen, 102, 101},
+                    Bereichsfall{"Fehlerquote 255", Quote, QuoteGeladen, 255, 101},
+                    Bereichsfall{"Tag 1", Tag, TagGeladen, 1, 1},
+                    Bereichsfall{"Tag 31", Tag, TagGeladen, 31, 31},
+                    Bereichsfall{"Tag 0", Tag, TagGeladen, 0, 1},
+                    Bereichsfall{"Tag 32", Tag, TagGeladen, 32, 31},
+                    Bereichsfall{"Tag 0 im Puffer", Tag, TagImPuffer, 0, 1},
+                    Bereichsfall{"Tag 200 im Puffer", Tag, TagImPuffer, 200, 31},
+                    Bereichsfall{"Monat 12", Monat, MonatGeladen, 12, 12},
+                    Bereichsfall{"Monat 0", Monat, MonatGeladen, 0, 1},
+                    Bereichsfall{"Monat 13", Monat, MonatGeladen, 13, 12},
+                    Bereichsfall{"Monat 0 im Puffer", Monat, MonatImPuffer, 0, 1},
+                    Bereichsfall{"Monat 99 im Puffer", Monat, MonatImPuffer, 99, 12}),
+    [](const testing::TestParamInfo<Bereichsfall>& info) {
+        std::string name;
+        for (const char c : std::string(info.param.name)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name;
+    });
 
 TEST(SitzungLaden, GueltigeWerteBleibenWieGespeichert) {
     Benutzerdatensatz satz;
