@@ -85,6 +85,19 @@ void Datei::kuerzen(std::uint64_t laenge) {
     }
 }
 
+void Datei::anhaengen(std::uint64_t ende, const std::uint8_t* daten, std::size_t laenge) {
+    try {
+        allesSchreiben(fd_, pfad_, ende, daten, laenge);
+        sichern();
+    } catch (const Dateifehler&) {
+        // The first error is the one to report; cutting back is all that can still be done.
+        if (::ftruncate(fd_, static_cast<off_t>(ende)) == 0) {
+            ::fsync(fd_);
+        }
+        throw;
+    }
+}
+
 void Datei::sichern() {
     if (::fsync(fd_) != 0) {
         fehler("Die Daten können nicht auf den Datenträger geschrieben werden:", pfad_, errno);

@@ -26,6 +26,9 @@ public:
     std::vector<std::uint8_t> allesLesen() const;
     void schreiben(std::uint64_t versatz, const std::uint8_t* daten, std::size_t laenge);
     void kuerzen(std::uint64_t laenge);
+    // Writes the bytes at `ende` (the end of the file) and pushes them to the disk. When that fails
+    // (a full disk), the file is cut back to `ende` before the error is thrown, so it holds no part of them.
+    void anhaengen(std::uint64_t ende, const std::uint8_t* daten, std::size_t laenge);
     // Pushes written data to the disk.
     void sichern();
 

@@ -105,7 +105,17 @@ Benutzerdatei::Anmeldung Benutzerdatei::anmelden(const std::string& name,
     }
     ergebnis.neu = true;
     ergebnis.satz = neuerSatz();
-    satzSchreiben(datei, saetze.size(), ergebnis.satz);
+    const Satzbytes bytes = kodieren(ergebnis.satz);
+    try {
+        datei.anhaengen(ganze, bytes.data(), bytes.size());
+    } catch (const Dateifehler&) {
+        // A file made just now goes again, so the next start is a first run that makes "Texte" too.
+        if (ergebnis.dateiAngelegt) {
+            std::error_code egal;
+            std::filesystem::remove(pfad_, egal);
+        }
+        throw;
+    }
     ergebnis.satzposition = static_cast<int>(saetze.size()) + 1;
     return ergebnis;
 }
