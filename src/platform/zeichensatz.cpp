@@ -75,6 +75,23 @@ void anhaengenUtf8(std::string& aus, char32_t c) {
 
 } // namespace
 
+std::size_t utf8Zeichenlaenge(std::string_view utf8, std::size_t i) {
+    std::size_t weiter = i;
+    return naechsterCodepunkt(utf8, weiter) ? weiter - i : 1;
+}
+
+std::optional<char32_t> einzigerCodepunkt(std::string_view utf8) {
+    if (utf8.empty()) {
+        return std::nullopt;
+    }
+    std::size_t i = 0;
+    const auto codepunkt = naechsterCodepunkt(utf8, i);
+    if (!codepunkt || i != utf8.size()) {
+        return std::nullopt;
+    }
+    return codepunkt;
+}
+
 char32_t alsUnicode(Zeichen z) {
     if (z >= 0x80 && z < 0xA0) {
         return obereSteuerzeile[z - 0x80];

@@ -23,6 +23,13 @@ std::string cp1252ZuUtf8(std::string_view cp1252);
 // that Windows-1252 cannot hold.
 std::optional<std::string> utf8ZuCp1252(std::string_view utf8);
 
+// Length in bytes of the well-formed UTF-8 character that begins at byte i; 1 where none begins there
+// (a stray or broken byte), so a loop moves on byte by byte through what is not UTF-8.
+std::size_t utf8Zeichenlaenge(std::string_view utf8, std::size_t i);
+
+// The code point of a text that holds exactly one UTF-8 character; nothing otherwise.
+std::optional<char32_t> einzigerCodepunkt(std::string_view utf8);
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
 bool istGueltigesUtf8(std::string_view bytes);
 

@@ -1,5 +1,9 @@
 #include "practice/eigene_texte_uebung.h"
 
+#include "keyboard/zeichenmenge.h"
+#include "platform/zeichensatz.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -28,6 +32,42 @@ void prozentAnhaengen(std::string& s, double wert) {
 }
 
 } // namespace
+
+bool tippbaresZeichen(Zeichen z, bool tabulator) {
+    if (z == ZeichenTabulator) {
+        return tabulator;
+    }
+    if (z < ZeichenLeertaste || z == 127) {
+        return false;
+    }
+    // 0x81, 0x8D, 0x8F, 0x90, 0x9D stand for C1 controls.
+    return z < 0x80 || z >= 0xA0 || alsUnicode(z) >= 0xA0;
+}
+
+std::vector<std::string> nichtUebbareZeichen(const EigenerText& text) {
+    std::vector<std::string> gefunden;
+    for (const std::string& zeile : text.zeilen) {
+        std::size_t i = 0;
+        while (i < zeile.size()) {
+            const std::size_t n = utf8Zeichenlaenge(zeile, i);
+            const std::string_view zeichen(zeile.data() + i, n);
+            i += n;
+            const std::optional<std::string> byte = utf8ZuCp1252(zeichen);
+            std::string_view uebbarNicht;
+            if (!byte) {
+                // Not UTF-8 at all, or beyond Windows-1252.
+                uebbarNicht = istGueltigesUtf8(zeichen) ? zeichen : std::string_view("\xEF\xBF\xBD");
+            } else if (!tippbaresZeichen(static_cast<Zeichen>((*byte)[0]), true)) {
+                uebbarNicht = zeichen;
+            }
+            if (!uebbarNicht.empty() &&
+                std::find(gefunden.begin(), gefunden.end(), uebbarNicht) == gefunden.end()) {
+                gefunden.emplace_back(uebbarNicht);
+            }
+        }
+    }
+    return gefunden;
+}
 
 EigeneTexteUebung::EigeneTexteUebung(std::vector<std::string> zeilen, const Sitzung& sitzung, Klang& klang)
     : zeilen_(std::move(zeilen)), sitzung_(sitzung), klang_(klang) {

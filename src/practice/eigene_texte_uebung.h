@@ -3,6 +3,7 @@
 
 #include "keyboard/grundbegriffe.h"
 #include "platform/klang.h"
+#include "practice/textdatei.h"
 #include "session/sitzung.h"
 
 #include <cstddef>
@@ -17,6 +18,16 @@ inline constexpr const char* TextendeText = "Sie haben das Textende erreicht!";
 // The end-of-text message box: the text between two line breaks.
 inline constexpr const char* TextendeMeldung = "\nSie haben das Textende erreicht!\n";
 inline constexpr const char* ReturnHinweis = "Bitte drücken Sie <RETURN>.";
+
+// Whether a keystroke can deliver this Windows-1252 character: the printable characters, and the tab
+// where `tabulator` allows it. Controls, DEL (127, the exercise's start code) and the five bytes
+// Windows-1252 leaves unassigned are never typed.
+bool tippbaresZeichen(Zeichen z, bool tabulator);
+
+// The characters of an own text that cannot be practised, each once in order of appearance, as UTF-8:
+// those Windows-1252 cannot hold and those no keystroke delivers (the tab is typed as one). A text
+// holding any of them can be shown but never typed to its end.
+std::vector<std::string> nichtUebbareZeichen(const EigenerText& text);
 
 // What the screen shows after a keystroke.
 struct EigeneTexteAnzeige {

@@ -3,6 +3,8 @@
 #include "platform/zeichensatz.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <utility>
 
 namespace tastwerk {
@@ -100,6 +102,36 @@ std::string fehlermeldung(const std::vector<std::string>& zeichen) {
     return meldung;
 }
 
+struct Zeichenname {
+    char32_t codepunkt;
+    const char* name;
+};
+
+constexpr std::array<Zeichenname, 16> Zeichennamen = {{
+    {0x00, "Nullzeichen"},
+    {0x07, "Klingelzeichen"},
+    {0x08, "Rückschritt"},
+    {0x09, "Tabulator"},
+    {0x0A, "Zeilenvorschub"},
+    {0x0B, "vertikaler Tabulator"},
+    {0x0C, "Seitenvorschub"},
+    {0x0D, "Wagenrücklauf"},
+    {0x1B, "Escape"},
+    {0x7F, "Löschzeichen"},
+    {0xA0, "geschütztes Leerzeichen"},
+    {0x200B, "breitenloses Leerzeichen"},
+    {0x2028, "Zeilentrenner"},
+    {0x2029, "Absatztrenner"},
+    {0xFEFF, "Byte-Order-Mark"},
+    {0xFFFD, "kein gültiges UTF-8"},
+}};
+
+// Characters that show nothing, or something that is not themselves, in a message.
+bool unsichtbar(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD || (c >= 0x2000 && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0xFEFF || c == 0xFFFD;
+}
+
 bool hatBytesUeber127(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
@@ -195,6 +227,21 @@ std::vector<std::string> nichtDarstellbareZeichen(std::string_view utf8) {
     std::vector<std::string> gefunden;
     nichtDarstellbareSammeln(utf8, gefunden);
     return gefunden;
+}
+
+std::string zeichenBenennen(std::string_view zeichen) {
+    const char32_t c = einzigerCodepunkt(zeichen).value_or(0xFFFD);
+    if (!unsichtbar(c)) {
+        return "\"" + std::string(zeichen) + "\"";
+    }
+    std::array<char, 16> nummer{};
+    std::snprintf(nummer.data(), nummer.size(), "U+%04X", static_cast<unsigned>(c));
+    const auto* eintrag = std::find_if(Zeichennamen.begin(), Zeichennamen.end(),
+                                       [c](const Zeichenname& n) { return n.codepunkt == c; });
+    const char* name = eintrag != Zeichennamen.end()         ? eintrag->name
+                       : c < 0x20 || (c >= 0x7F && c < 0xA0) ? "Steuerzeichen"
+                                                             : "unsichtbares Zeichen";
+    return std::string(nummer.data()) + " (" + name + ")";
 }
 
 std::optional<std::vector<std::string>> zeilenInWindows1252(const EigenerText& text) {

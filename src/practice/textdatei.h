@@ -73,6 +73,11 @@ EigenerText textAusEditor(std::string_view editortext, Textkodierung kodierung =
 // A byte sequence that is not UTF-8 is listed as the replacement character U+FFFD.
 std::vector<std::string> nichtDarstellbareZeichen(std::string_view utf8);
 
+// One character (UTF-8) named so that a message shows it: a visible character in double quotes
+// ("☺"), a control or an invisible character by its code point and name ("U+007F (Löschzeichen)",
+// "U+2028 (Zeilentrenner)"). What is not one UTF-8 character is named as U+FFFD.
+std::string zeichenBenennen(std::string_view zeichen);
+
 // The lines as the exercise compares them, in Windows-1252; nothing when a character does not fit.
 std::optional<std::vector<std::string>> zeilenInWindows1252(const EigenerText& text);
 

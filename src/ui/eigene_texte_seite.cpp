@@ -43,8 +43,8 @@ std::string dateiname(const QString& pfad) {
 QString zeichenliste(const std::vector<std::string>& zeichen) {
     QString liste;
     for (std::size_t k = 0; k < zeichen.size() && k < GenannteZeichen; ++k) {
-        liste += (k == 0 ? QStringLiteral("\"") : QStringLiteral(", \"")) +
-                 QString::fromStdString(zeichen[k]) + QStringLiteral("\"");
+        liste +=
+            (k == 0 ? QString() : QStringLiteral(", ")) + QString::fromStdString(zeichenBenennen(zeichen[k]));
     }
     if (zeichen.size() > GenannteZeichen) {
         liste += QStringLiteral(" und weitere");
@@ -269,9 +269,13 @@ std::optional<EigenerText> EigeneTexteSeite::lesen(const QString& pfad) {
 }
 
 void EigeneTexteSeite::nichtDarstellbarMelden(const EigenerText& text, bool zumUeben) {
-    QString meldung = QStringLiteral("Dieser Text enthält Zeichen, die beim Üben nicht verglichen werden "
-                                     "können: ") +
-                      zeichenliste(text.nichtDarstellbar) + QStringLiteral(".\n\n");
+    QString meldung =
+        zumUeben
+            ? QStringLiteral("Dieser Text enthält Zeichen, die beim Üben nicht getippt werden können: ") +
+                  zeichenliste(nichtUebbareZeichen(text))
+            : QStringLiteral("Dieser Text enthält Zeichen, die beim Üben nicht verglichen werden können: ") +
+                  zeichenliste(text.nichtDarstellbar);
+    meldung += QStringLiteral(".\n\n");
     meldung += zumUeben ? QStringLiteral("Sie können den Text ansehen, aber nicht üben. Ersetzen Sie diese "
                                          "Zeichen mit „Text ändern“, um ihn zu üben.")
                         : QStringLiteral("Sie können den Text ändern und speichern; üben lässt er sich erst, "
@@ -352,7 +356,7 @@ bool EigeneTexteSeite::textladen() {
     unten_->show();
     unten_->raise();
     editor_->setReadOnly(true);
-    const bool uebbar = zeilenInWindows1252(*text).has_value();
+    const bool uebbar = nichtUebbareZeichen(*text).empty();
     start_->setEnabled(uebbar);
     fett(start_, true);
     start_->setDefault(true);
@@ -477,7 +481,7 @@ void EigeneTexteSeite::MenueTextaendern() {
 void EigeneTexteSeite::bitbtn5Click() {
     const EigenerText text = editorinhalt(Textkodierung::Windows1252, false);
     std::optional<std::vector<std::string>> zeilen = zeilenInWindows1252(text);
-    if (!zeilen) {
+    if (!zeilen || !nichtUebbareZeichen(text).empty()) {
         start_->setEnabled(false);
         nichtDarstellbarMelden(text, true);
         return;

@@ -255,11 +255,8 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
             return false;
         }
         const auto cp = ausUnicode(text.at(0).unicode());
-        // Only printable characters are keystrokes; Delete (127) and the other controls are none. An own
-        // text may hold a tab, which is then typed as one.
-        const bool tabImText = cp && *cp == '\t' && s_.eigeneTexteLaeuft;
-        if (!cp || (*cp < 32 && !tabImText) || *cp == 127 ||
-            (*cp >= 0x80 && *cp < 0xA0 && alsUnicode(*cp) < 0xA0)) {
+        // Only printable characters are keystrokes; an own text may hold a tab, which is typed as one.
+        if (!cp || !tippbaresZeichen(*cp, s_.eigeneTexteLaeuft)) {
             return false;
         }
         z = *cp;

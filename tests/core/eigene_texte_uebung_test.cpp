@@ -1,8 +1,12 @@
 #include "practice/eigene_texte_uebung.h"
 
 #include "fakes.h"
+#include "keyboard/zeichenmenge.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <ostream>
 
 using namespace tastwerk;
 using tastwerk::test::MerkKlang;
@@ -282,4 +286,68 @@ TEST_F(EigeneTexteTest, WindowsZeichenWerdenAlsBytesVerglichen) {
     EXPECT_FALSE(uebung.EigeneTexte(0xFC).tippfehler);
     EXPECT_TRUE(uebung.EigeneTexte(0xDC).tippfehler);
     EXPECT_FALSE(uebung.EigeneTexte(0x80).tippfehler);
+}
+
+namespace {
+
+struct Uebbarkeitsfall {
+    const char* name;
+    std::string dateiinhalt;
+    std::vector<std::string> genannt; // the characters that cannot be practised, as a message names them
+};
+
+void PrintTo(const Uebbarkeitsfall& f, std::ostream* aus) {
+    *aus << f.name;
+}
+
+class EigenerTextUebbar : public ::testing::TestWithParam<Uebbarkeitsfall> {};
+
+} // namespace
+
+TEST_P(EigenerTextUebbar, NichtTippbareZeichenWerdenSichtbarGenannt) {
+    const Uebbarkeitsfall& f = GetParam();
+    const EigenerText text = textAusBytes(f.dateiinhalt);
+    std::vector<std::string> genannt;
+    for (const std::string& zeichen : nichtUebbareZeichen(text)) {
+        genannt.push_back(zeichenBenennen(zeichen));
+    }
+    EXPECT_EQ(genannt, f.genannt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, EigenerTextUebbar,
+    ::testing::Values(
+        Uebbarkeitsfall{"Tabulator", "Name:\tAnna\r\n", {}},
+        Uebbarkeitsfall{"Umlaute",
+                        "Ma\xDF"
+                        "e \xE4\xF6\xFC \x80 \xA0\r\n",
+                        {}},
+        Uebbarkeitsfall{"Loeschzeichen", "Ende\x7F\r\nnoch\x7F\r\n", {"U+007F (Löschzeichen)"}},
+        Uebbarkeitsfall{"Steuerzeichen", "a\x01z\x1B\r\n", {"U+0001 (Steuerzeichen)", "U+001B (Escape)"}},
+        Uebbarkeitsfall{"Unbelegtes Windows-Byte",
+                        "Stra\xDF"
+                        "e\x81\r\n",
+                        {"U+0081 (Steuerzeichen)"}},
+        Uebbarkeitsfall{
+            "Zeilentrenner in UTF-8", "Zeile\xE2\x80\xA8weiter \xC3\xA4\r\n", {"U+2028 (Zeilentrenner)"}},
+        Uebbarkeitsfall{"Reihenfolge des Auftretens",
+                        "\xE2\x98\xBA \x7F \xE2\x98\xBA\r\n",
+                        {"\"\xE2\x98\xBA\"", "U+007F (Löschzeichen)"}}),
+    [](const ::testing::TestParamInfo<Uebbarkeitsfall>& info) {
+        std::string name;
+        for (const char c : std::string(info.param.name)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        }
+        return name;
+    });
+
+TEST(EigenerTextTasten, TabulatorNurWoErlaubtSteuerzeichenNie) {
+    EXPECT_TRUE(tippbaresZeichen('a', false));
+    EXPECT_TRUE(tippbaresZeichen(0xE4, false)); // ä
+    EXPECT_TRUE(tippbaresZeichen(0x80, false)); // €
+    EXPECT_TRUE(tippbaresZeichen(ZeichenTabulator, true));
+    EXPECT_FALSE(tippbaresZeichen(ZeichenTabulator, false));
+    EXPECT_FALSE(tippbaresZeichen(ZeichenStartaufforderung, true));
+    EXPECT_FALSE(tippbaresZeichen(0x1B, true));
+    EXPECT_FALSE(tippbaresZeichen(0x9D, true));
 }

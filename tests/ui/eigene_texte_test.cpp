@@ -284,6 +284,36 @@ private slots:
         QCOMPARE(a.lesen("smiley.TXT"), inhalt + "\xE2\x99\xA5");
     }
 
+    void nichtTippbareZeichenWerdenBeimLadenGenanntUndStartBleibtAus_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("genannt"); // empty: the text can be practised
+        QTest::newRow("Löschzeichen")
+            << QByteArray("Ende\x7F\r\n") << QStringLiteral("U+007F (Löschzeichen)");
+        QTest::newRow("Löschzeichen in UTF-8")
+            << QByteArray("Gr\xC3\xBC\xC3\x9F\x7F\r\n") << QStringLiteral("U+007F (Löschzeichen)");
+        QTest::newRow("Escape") << QByteArray("a\x1B"
+                                              "b\r\n")
+                                << QStringLiteral("U+001B (Escape)");
+        QTest::newRow("Tabulator") << QByteArray("Name:\tAnna\r\n") << QString();
+    }
+
+    void nichtTippbareZeichenWerdenBeimLadenGenanntUndStartBleibtAus() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, genannt);
+        Aufbau a;
+        a.schreiben("text.TXT", inhalt.toStdString());
+        a.oeffnen = a.pfad("text.TXT");
+        Meldungsantwort ok(QMessageBox::Ok, genannt.isEmpty() ? 300 : 5000);
+        QTest::mouseClick(a.seite->textUebenKnopf(), Qt::LeftButton);
+        QTest::qWait(genannt.isEmpty() ? 350 : 0);
+        QCOMPARE(ok.beantwortet(), !genannt.isEmpty());
+        if (!genannt.isEmpty()) {
+            QVERIFY2(ok.text().contains(genannt), qPrintable(ok.text()));
+        }
+        QVERIFY(a.seite->startKnopf()->isVisible());
+        QCOMPARE(a.seite->startKnopf()->isEnabled(), genannt.isEmpty());
+    }
+
     void windows1252DateiWirdMitFremdenZeichenNurAufWunschAlsUtf8Gespeichert() {
         Aufbau a;
         a.schreiben("alt.TXT", "Ma\xDF"
