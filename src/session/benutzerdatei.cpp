@@ -1,6 +1,7 @@
 #include "session/benutzerdatei.h"
 
 #include "platform/datei.h"
+#include "session/satzpruefung.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -88,6 +89,9 @@ Benutzerdatei::Anmeldung Benutzerdatei::anmelden(const std::string& name,
 
     Datei datei(pfad_, Datei::Art::LesenSchreiben);
     const auto inhalt = datei.allesLesen();
+    if (!istBenutzerdatei(inhalt)) {
+        throw KeineBenutzerdatei(pfad_);
+    }
     const std::size_t ganze = inhalt.size() / Satzlaenge * Satzlaenge;
     if (ganze != inhalt.size()) {
         const std::string kopie = freierSicherungsname(pfad_);

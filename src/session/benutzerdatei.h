@@ -49,7 +49,8 @@ public:
 
     // Reads the learner's record, or appends the record `neuerSatz` makes when the name is new.
     // Creates the file when it does not exist; an existing file that cannot be opened is an error
-    // and is never overwritten. A trailing fragment is copied aside unchanged and cut off first. When the new
+    // and is never overwritten. A file that holds no plausible record throws KeineBenutzerdatei before
+    // anything is written. A trailing fragment is copied aside unchanged and cut off first. When the new
     // record cannot be written whole, the file is cut back to its length before, so it holds no part of it.
     Anmeldung anmelden(const std::string& name, const std::function<Benutzerdatensatz()>& neuerSatz);
 

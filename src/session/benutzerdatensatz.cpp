@@ -8,36 +8,6 @@ namespace tastwerk {
 
 namespace {
 
-// Field offsets within the record.
-enum Versatz : std::size_t {
-    BenutzernameV = 0,
-    LektionNrV = 46,
-    FarbenV = 48,
-    BenutzungenV = 68,
-    WunschAnschlaegeV = 70,
-    WunschFehlerrateV = 72,
-    BerichtigungErzwingenV = 76,
-    UebungsstufeV = 77,
-    WochentagV = 78,
-    TagV = 79,
-    MonatV = 80,
-    SchriftgroessenV = 81,
-    JahrV = 84,
-    FehlerquotenV = 86,
-    SchriftartenV = 230,
-    FingerzaehlerAV = 326,
-    FingerzaehlerBV = 344,
-    HintergrundfarbeV = 364,
-    TastaturschriftfarbeV = 368,
-    StatistikskalaV = 369,
-    WiederholungsanteilV = 370,
-    TastaturlayoutV = 371,
-    Schriftstil2V = 372,
-    Schriftstil3V = 373,
-    StimmeV = 374,
-    TonBeiTippfehlerV = 375,
-};
-
 void schreibe16(Satzbytes& b, std::size_t v, std::uint16_t wert) {
     b[v] = static_cast<std::uint8_t>(wert & 0xFF);
     b[v + 1] = static_cast<std::uint8_t>(wert >> 8);

@@ -27,6 +27,36 @@ constexpr std::array<Farbe, FarbgruppenAnzahl> Standardfarben = {
     0x00808080, // grey
 };
 
+// Offsets of the fields within the stored record.
+enum Satzversatz : std::size_t {
+    BenutzernameV = 0,
+    LektionNrV = 46,
+    FarbenV = 48,
+    BenutzungenV = 68,
+    WunschAnschlaegeV = 70,
+    WunschFehlerrateV = 72,
+    BerichtigungErzwingenV = 76,
+    UebungsstufeV = 77,
+    WochentagV = 78,
+    TagV = 79,
+    MonatV = 80,
+    SchriftgroessenV = 81,
+    JahrV = 84,
+    FehlerquotenV = 86,
+    SchriftartenV = 230,
+    FingerzaehlerAV = 326,
+    FingerzaehlerBV = 344,
+    HintergrundfarbeV = 364,
+    TastaturschriftfarbeV = 368,
+    StatistikskalaV = 369,
+    WiederholungsanteilV = 370,
+    TastaturlayoutV = 371,
+    Schriftstil2V = 372,
+    Schriftstil3V = 373,
+    StimmeV = 374,
+    TonBeiTippfehlerV = 375,
+};
+
 // One learner as stored. Strings hold Windows-1252 bytes.
 struct Benutzerdatensatz {
     std::string benutzername;

@@ -129,6 +129,9 @@ private:
     void init();
     void editfeld(int taste, int laengeVorher, const QString& textVorher);
     bool anmelden(const QString& name);
+    // The file `pfad` is no user file: the learner chooses another folder for the user file and the
+    // texts (true), or ends the program (false). The file is left as it is.
+    bool andererOrdner(const QString& pfad);
     void angemeldetAnzeigen();
     void universaltimer();
     void begruessungPlatzieren(int oben, int hoehe);

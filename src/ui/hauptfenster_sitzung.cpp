@@ -2,6 +2,7 @@
 #include "platform/datei.h"
 #include "platform/zeichensatz.h"
 #include "session/anmeldung.h"
+#include "session/satzpruefung.h"
 #include "ui/begruessungstext.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace tastwerk::ui {
@@ -44,14 +46,22 @@ bool Hauptfenster::anmelden(const QString& name) {
         return false;
     }
     Anmeldeergebnis ergebnis;
-    try {
-        ergebnis = tastwerk::anmelden(sitzung_, benutzerdatei_, *umgebung_.uhr, *cp1252);
-    } catch (const Dateifehler& fehler) {
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              QStringLiteral("Die Anmeldung ist nicht möglich, weil die Benutzerdatei nicht "
-                                             "gelesen oder geschrieben werden kann.\n\n%1")
-                                  .arg(QString::fromStdString(fehler.what())));
-        return false;
+    for (bool angemeldet = false; !angemeldet;) {
+        try {
+            ergebnis = tastwerk::anmelden(sitzung_, benutzerdatei_, *umgebung_.uhr, *cp1252);
+            angemeldet = true;
+        } catch (const KeineBenutzerdatei& fehler) {
+            if (!andererOrdner(QString::fromStdString(fehler.pfad()))) {
+                return false;
+            }
+        } catch (const Dateifehler& fehler) {
+            QMessageBox::critical(
+                this, QApplication::applicationName(),
+                QStringLiteral("Die Anmeldung ist nicht möglich, weil die Benutzerdatei nicht "
+                               "gelesen oder geschrieben werden kann.\n\n%1")
+                    .arg(QString::fromStdString(fehler.what())));
+            return false;
+        }
     }
     if (ergebnis.sicherungskopie) {
         QMessageBox::warning(
@@ -62,6 +72,38 @@ bool Hauptfenster::anmelden(const QString& name) {
                 .arg(QString::fromStdString(*ergebnis.sicherungskopie)));
     }
     return true;
+}
+
+bool Hauptfenster::andererOrdner(const QString& pfad) {
+    for (;;) {
+        QMessageBox frage(
+            QMessageBox::Warning, QApplication::applicationName(),
+            QStringLiteral("Die Datei\n%1\nist keine Benutzerdatei von Tastwerk: Sie enthält "
+                           "keinen einzigen lesbaren Benutzereintrag.\n\nDie Datei bleibt "
+                           "unverändert an ihrem Platz. Bitte wählen Sie einen anderen Ordner für "
+                           "Ihre Benutzerdaten, oder beenden Sie das Programm.")
+                .arg(pfad),
+            QMessageBox::Open | QMessageBox::Close, this);
+        frage.button(QMessageBox::Open)->setText(QStringLiteral("Anderen Ordner wählen …"));
+        frage.button(QMessageBox::Close)->setText(QStringLiteral("Beenden"));
+        frage.setDefaultButton(QMessageBox::Open);
+        frage.setEscapeButton(QMessageBox::Close);
+        if (frage.exec() != QMessageBox::Open) {
+            // Nobody is signed in, so there is nothing to save and nothing to ask.
+            beendenOhneFrage();
+            return false;
+        }
+        const QString ordner = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("Ordner für die Benutzerdaten wählen"), umgebung_.programmordner,
+            QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        if (!ordner.isEmpty()) {
+            // The user file and the folder "Texte" lie in the chosen folder from now on.
+            umgebung_.programmordner = ordner;
+            sitzung_.programmordner = ordner.toStdString();
+            benutzerdatei_ = Benutzerdatei(sitzung_.programmordner);
+            return true;
+        }
+    }
 }
 
 void Hauptfenster::angemeldetAnzeigen() {

@@ -8,9 +8,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QtTest>
 
+#include <deque>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 
 using namespace tastwerk;
 using namespace tastwerk::test;
@@ -21,6 +26,70 @@ std::vector<Benutzerdatensatz> gespeicherte(const Testfenster& t) {
 }
 QList<QAbstractButton*> hauptmenueKnoepfe(ui::Hauptfenster& f) {
     return f.seiten().hauptmenue->findChildren<QAbstractButton*>();
+}
+
+// Answers the modal dialogs that open one after the other: a message box with its step's button, a
+// folder dialog with its step's folder (an empty one cancels it). Remembers the texts of the boxes.
+class Dialogfolge {
+public:
+    Dialogfolge() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { antworten(); });
+        timer_.start();
+    }
+    Dialogfolge& knopf(QMessageBox::StandardButton k) {
+        schritte_.push_back({k, {}, false});
+        return *this;
+    }
+    Dialogfolge& ordner(const QString& o) {
+        schritte_.push_back({QMessageBox::NoButton, o, true});
+        return *this;
+    }
+    bool fertig() const { return schritte_.empty(); }
+    QStringList texte;
+
+private:
+    struct Schritt {
+        QMessageBox::StandardButton knopf;
+        QString ordner;
+        bool ordnerwahl;
+    };
+    void antworten() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || schritte_.empty()) {
+            return;
+        }
+        const Schritt schritt = schritte_.front();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && !schritt.ordnerwahl) {
+            schritte_.pop_front();
+            texte << box->text();
+            box->button(schritt.knopf)->click();
+        } else if (auto* wahl = qobject_cast<QFileDialog*>(modal); wahl && schritt.ordnerwahl) {
+            schritte_.pop_front();
+            if (schritt.ordner.isEmpty()) {
+                wahl->reject();
+            } else {
+                wahl->setDirectory(schritt.ordner);
+                static_cast<QDialog*>(wahl)->accept(); // as its "Choose" button does
+            }
+        }
+    }
+    std::deque<Schritt> schritte_;
+    QTimer timer_;
+};
+
+std::string zufallsbytes(std::size_t anzahl) {
+    std::mt19937 zufall(5000);
+    std::string b(anzahl, '\0');
+    for (char& c : b) {
+        c = static_cast<char>(zufall() & 0xFF);
+    }
+    return b;
+}
+
+std::string dateiinhalt(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 } // namespace
 
@@ -228,8 +297,9 @@ private slots:
     void beschaedigteDateiWirdGesichertUndGemeldet() {
         Testfenster t;
         {
+            // The start of a record that was never written whole: length byte and name.
             FILE* f = std::fopen(t.datei("Benutzer.dat").c_str(), "wb");
-            std::fwrite("kaputt", 1, 6, f);
+            std::fwrite("\x05KARLA", 1, 6, f);
             std::fclose(f);
         }
         Meldungsantwort ok(QMessageBox::Ok);
@@ -239,6 +309,57 @@ private slots:
         QVERIFY(t.sitzung().angemeldet);
         QCOMPARE(std::filesystem::file_size(t.datei("Benutzer.dat")), std::uintmax_t(376));
         QCOMPARE(std::filesystem::file_size(t.datei("Benutzer.dat.beschaedigt")), std::uintmax_t(6));
+    }
+
+    void fremdeDateiWirdErkanntUndBeendenLaesstSieUnberuehrt() {
+        Testfenster t;
+        const std::string fremd = zufallsbytes(5000);
+        std::ofstream(t.datei("Benutzer.dat"), std::ios::binary) << fremd;
+        Dialogfolge antworten;
+        antworten.knopf(QMessageBox::Close);
+        t.anmelden(QStringLiteral("anna"));
+        QVERIFY(antworten.fertig());
+        QCOMPARE(antworten.texte.size(), 1);
+        QVERIFY(antworten.texte[0].contains(QStringLiteral("ist keine Benutzerdatei von Tastwerk")));
+        QVERIFY(antworten.texte[0].contains(QString::fromStdString(t.datei("Benutzer.dat"))));
+        QVERIFY(!t.sitzung().angemeldet);
+        QVERIFY(!t.fenster->isVisible());
+        // The file stays as it was, and nothing was put beside it.
+        QVERIFY(dateiinhalt(t.datei("Benutzer.dat")) == fremd);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(t.ordner.pfad()), {}), 1);
+    }
+
+    void fremdeDateiAndererOrdnerMeldetDortAn() {
+        Testfenster t;
+        const std::string fremd = zufallsbytes(5000);
+        std::ofstream(t.datei("Benutzer.dat"), std::ios::binary) << fremd;
+        TempOrdner anderer;
+        Dialogfolge antworten;
+        // A cancelled folder choice asks again.
+        antworten.knopf(QMessageBox::Open)
+            .ordner(QString())
+            .knopf(QMessageBox::Open)
+            .ordner(QString::fromStdString(anderer.pfad()));
+        t.anmelden(QStringLiteral("anna"));
+        QVERIFY(antworten.fertig());
+        QCOMPARE(antworten.texte.size(), 2);
+        QVERIFY(t.sitzung().angemeldet);
+        QVERIFY(t.fenster->isVisible());
+        QVERIFY(t.fenster->seiten().einstellungen->isEnabled());
+        QCOMPARE(t.sitzung().programmordner, anderer.pfad());
+        QVERIFY(std::filesystem::is_directory(anderer.datei("Texte")));
+        const auto saetze = Benutzerdatei(anderer.pfad()).alleLesen();
+        QCOMPARE(saetze.size(), std::size_t(1));
+        QCOMPARE(saetze[0].benutzername, std::string("ANNA"));
+        QVERIFY(dateiinhalt(t.datei("Benutzer.dat")) == fremd);
+
+        // The session is saved into the chosen folder too.
+        {
+            Meldungsantwort ja(QMessageBox::Yes);
+            t.fenster->close();
+        }
+        QCOMPARE(Benutzerdatei(anderer.pfad()).alleLesen()[0].benutzungen, 1);
+        QVERIFY(dateiinhalt(t.datei("Benutzer.dat")) == fremd);
     }
 
     void zuWenigSpeicherWirdBeimStartGemeldet() {
