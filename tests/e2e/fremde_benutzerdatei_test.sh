@@ -37,7 +37,8 @@ sleep 1
 # The folder dialog has the keyboard focus in its name box: type the folder and confirm.
 xdotool type --delay 20 "$anderer"
 xdotool key Return
-for _ in $(seq 1 50); do [ -s "$anderer/Benutzer.dat" ] && break; sleep 0.1; done
+# The record is written first, the folder Texte right after it: wait for both.
+for _ in $(seq 1 50); do [ -s "$anderer/Benutzer.dat" ] && [ -d "$anderer/Texte" ] && break; sleep 0.1; done
 [ "$(stat -c %s "$anderer/Benutzer.dat" 2>/dev/null)" = 376 ] || fehlschlag "im gewählten Ordner wurde niemand angelegt"
 [ -d "$anderer/Texte" ] || fehlschlag "im gewählten Ordner fehlt der Ordner Texte"
 atspi warte "Start" --rolle "push button" >/dev/null || fehlschlag "das Hauptmenü erscheint nicht"
