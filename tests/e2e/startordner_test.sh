@@ -55,4 +55,26 @@ anmelden_in "$ARBEIT/hier" HOME="$ARBEIT/heim" XDG_DATA_HOME="$ARBEIT/xdg" TASTW
     "${menuebefehl[@]}"
 nur_in "$ARBEIT/klasse" "Start aus dem Menü mit TASTWERK_ORDNER"
 
+# A class folder that is missing: a start from the menu says so in a window as well, since no terminal
+# shows what it writes there; OK ends the program with status 1.
+(cd "$ARBEIT/hier" && exec env HOME="$ARBEIT/heim" TASTWERK_ORDNER="$ARBEIT/fehlt" "${menuebefehl[@]}") \
+    >"$ARBEIT/programm.log" 2>&1 &
+PROGRAMM_PID=$!
+meldung=""
+for _ in $(seq 1 100); do
+    meldung=$(xdotool search --name "^Tastwerk$" 2>/dev/null | head -n 1 || true)
+    [ -n "$meldung" ] && break
+    sleep 0.1
+done
+[ -n "$meldung" ] || fehlschlag "ein fehlender Klassenordner wird im Menüstart nicht im Fenster gemeldet"
+grep -qF "»$ARBEIT/fehlt« (aus TASTWERK_ORDNER) existiert nicht." "$ARBEIT/programm.log" ||
+    fehlschlag "ein fehlender Klassenordner wird nicht benannt"
+xdotool windowfocus --sync "$meldung" key Return
+rc=0
+wait "$PROGRAMM_PID" || rc=$?
+PROGRAMM_PID=""
+[ "$rc" = 1 ] || fehlschlag "nach der Meldung endet das Programm mit $rc statt 1"
+[ ! -e "$ARBEIT/fehlt" ] || fehlschlag "der fehlende Klassenordner wurde angelegt"
+faelle=$((faelle + 1))
+
 echo "$faelle passed, 0 failed"
