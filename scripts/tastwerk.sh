@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets Tastwerk up on a Debian 12 machine and builds it, then starts the program or runs every test.
 #   scripts/tastwerk.sh starten [ARGUMENTE...]   build and start the program (arguments go to tastwerk)
-#   scripts/tastwerk.sh testen                   build and run all tests through CTest
+#   scripts/tastwerk.sh testen                   build and run all tests through CTest, then build the
+#                                                Debian package and check it
 #   scripts/tastwerk.sh bauen                    only install what is missing and build
+#   scripts/tastwerk.sh paket                    build the Debian package into build/paket/
+#   scripts/tastwerk.sh paket-pruefen            check that package with Debian's checkers
 set -euo pipefail
 
 # Everything the project needs from Debian, in one place.
@@ -12,7 +15,8 @@ PAKETE=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
     dbus at-spi2-core python3-pyatspi
-    fonts-liberation2 fonts-dejavu-core
+    fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
+    file lintian desktop-file-utils appstream librsvg2-bin
 )
 
 wurzel=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -37,6 +41,42 @@ bauen() {
     cmake --build "$bau" -j "$(nproc)"
 }
 
+# A Release build of the program alone, with Debian's hardening flags, packed by CPack into build/paket/.
+paket() {
+    pakete_installieren
+    local paketbau="$bau/paketbau" ablage="$bau/paket"
+    local cxxflags ldflags
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+    ldflags=$(dpkg-buildflags --get LDFLAGS)
+    CXXFLAGS="$cxxflags" LDFLAGS="$ldflags" cmake -S "$wurzel" -B "$paketbau" -G Ninja \
+        -DCMAKE_BUILD_TYPE=Release -DTASTWERK_TESTS=OFF -DTASTWERK_BENCH=OFF
+    cmake --build "$paketbau" -j "$(nproc)"
+    rm -rf "$ablage"
+    (cd "$paketbau" && cpack -G DEB -B "$ablage")
+    rm -rf "$ablage/_CPack_Packages"
+    ls "$ablage"/*.deb
+}
+
+# Debian's checkers on the package: desktop entry, AppStream metainfo, lintian. Lintian fails on errors
+# and on warnings; a warning the package accepts stands in paket/lintian-overrides with its reason.
+paket_pruefen() {
+    local deb
+    deb=$(ls "$bau"/paket/tastwerk_*.deb)
+    local inhalt
+    inhalt=$(mktemp -d)
+    trap 'rm -rf "$inhalt"' RETURN
+    dpkg-deb -x "$deb" "$inhalt"
+    desktop-file-validate "$inhalt"/usr/share/applications/*.desktop
+    appstreamcli validate --no-net --pedantic "$inhalt"/usr/share/metainfo/*.metainfo.xml
+    # Every override says why, in a comment right above it.
+    awk '/^#/ { grund = 1; next } /^[[:space:]]*$/ { grund = 0; next }
+         !grund { print "lintian-overrides: ohne Begründung: " $0; schlecht = 1 } END { exit schlecht }' \
+        "$wurzel/paket/lintian-overrides"
+    lintian --fail-on error,warning --display-level '>=warning' "$deb"
+    echo "Paket geprüft: $deb"
+}
+
 case "${1:-starten}" in
 starten)
     shift || true
@@ -46,12 +86,20 @@ starten)
 testen)
     bauen
     ctest --test-dir "$bau" --output-on-failure -j "$(nproc)"
+    paket
+    paket_pruefen
+    ;;
+paket)
+    paket
+    ;;
+paket-pruefen)
+    paket_pruefen
     ;;
 bauen)
     bauen
     ;;
 *)
-    echo "Aufruf: $0 starten [ARGUMENTE...] | testen | bauen" >&2
+    echo "Aufruf: $0 starten [ARGUMENTE...] | testen | bauen | paket | paket-pruefen" >&2
     exit 2
     ;;
 esac

@@ -1,73 +1,113 @@
 // Tastwerk: start-up of the program.
 #include "course/uebungstexte.h"
+#include "session/befehlszeile.h"
+#include "session/startordner.h"
 #include "ui/hauptfenster.h"
+#include "ui/qt_deutsch.h"
 #include "ui/qt_plattform.h"
 #include "ui/signalwaechter.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct Befehlszeile {
-    QString ordner;
-    bool ok = true;
-};
-
-// Reads the command line before any window exists, so --help and --version answer without a display.
-Befehlszeile befehlszeileLesen(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tastwerk"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
-    QCommandLineParser befehlszeile;
-    befehlszeile.setApplicationDescription(
-        QStringLiteral("Tastwerk – Schreibtrainer für das Zehnfingersystem in 16 Lektionen."));
-    befehlszeile.addHelpOption();
-    befehlszeile.addVersionOption();
-    const QCommandLineOption ordnerOption(
-        QStringList{QStringLiteral("ordner")},
-        QStringLiteral("Startordner: hier liegen die Benutzerdatei Benutzer.dat und der Ordner Texte "
-                       "(ohne Angabe der aktuelle Ordner)."),
-        QStringLiteral("ORDNER"));
-    befehlszeile.addOption(ordnerOption);
-    befehlszeile.process(app);
-
-    Befehlszeile ergebnis;
-    ergebnis.ordner = QDir::currentPath();
-    if (befehlszeile.isSet(ordnerOption)) {
-        const QFileInfo info(befehlszeile.value(ordnerOption));
-        if (!info.isDir()) {
-            std::fprintf(stderr, "tastwerk: Der Ordner \"%s\" existiert nicht.\n",
-                         befehlszeile.value(ordnerOption).toLocal8Bit().constData());
-            ergebnis.ok = false;
-            return ergebnis;
-        }
-        ergebnis.ordner = info.absoluteFilePath();
+std::optional<std::string> umgebungsvariable(const char* name) {
+    if (!qEnvironmentVariableIsSet(name)) {
+        return std::nullopt;
     }
-    return ergebnis;
+    return qgetenv(name).toStdString();
+}
+
+// A start that cannot go on: said on the terminal, and in a message box when the program was started
+// from the menu, where no terminal shows it.
+int startAbbrechen(int argc, char** argv, const tastwerk::Befehlszeile& befehle, const QString& text,
+                   int rueckgabe) {
+    std::fprintf(stderr, "tastwerk: %s\n", text.toLocal8Bit().constData());
+    if (befehle.benutzerordner &&
+        (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
+        QApplication app(argc, argv);
+        tastwerk::ui::qtTexteDeutsch(app);
+        QMessageBox::critical(nullptr, QStringLiteral("Tastwerk"), text);
+    }
+    return rueckgabe;
+}
+
+// The program's icon in every size it comes in.
+QIcon fenstersymbol() {
+    QIcon symbol;
+    const QDir ordner(QStringLiteral(":/symbole/tastwerk"));
+    for (const QString& datei : ordner.entryList(QDir::Files)) {
+        symbol.addFile(ordner.filePath(datei));
+    }
+    return symbol;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const Befehlszeile befehle = befehlszeileLesen(argc, argv);
-    if (!befehle.ok) {
+    const tastwerk::Befehlszeile befehle =
+        tastwerk::befehlszeileLesen(std::vector<std::string>(argv + 1, argv + argc));
+    switch (befehle.auftrag) {
+    case tastwerk::Befehlszeile::Auftrag::Hilfe:
+        std::fputs(tastwerk::hilfetext().c_str(), stdout);
+        return 0;
+    case tastwerk::Befehlszeile::Auftrag::Version:
+        std::fputs(tastwerk::versionstext(TASTWERK_VERSION).c_str(), stdout);
+        return 0;
+    case tastwerk::Befehlszeile::Auftrag::Fehler:
+        std::fputs(tastwerk::fehlertext(befehle.fehler).c_str(), stderr);
         return 2;
+    case tastwerk::Befehlszeile::Auftrag::Starten:
+        break;
     }
-    const QString ordner = befehle.ordner;
+
+    const tastwerk::Startordnerwahl wahl =
+        tastwerk::startordnerWaehlen(befehle, umgebungsvariable, QDir::currentPath().toStdString());
+    if (!wahl.fehler.empty()) {
+        return startAbbrechen(argc, argv, befehle, QString::fromStdString(wahl.fehler), 1);
+    }
+    const QString ordner = QDir::cleanPath(QString::fromStdString(wahl.ordner));
+    if (wahl.anlegen && !QDir().mkpath(ordner)) {
+        return startAbbrechen(argc, argv, befehle,
+                              QStringLiteral("Der Datenordner »%1« kann nicht angelegt werden.").arg(ordner),
+                              1);
+    }
+    if (!QFileInfo(ordner).isDir()) {
+        // A folder named on the command line is the caller's mistake; one from the environment is the
+        // machine's.
+        if (wahl.herkunft == "--ordner") {
+            return startAbbrechen(argc, argv, befehle,
+                                  QStringLiteral("Der Ordner »%1« existiert nicht.").arg(ordner), 2);
+        }
+        return startAbbrechen(argc, argv, befehle,
+                              QStringLiteral("Der Ordner »%1« (aus %2) existiert nicht.")
+                                  .arg(ordner, QString::fromStdString(wahl.herkunft)),
+                              1);
+    }
     // Sound files are looked for by bare name in the start folder.
     QDir::setCurrent(ordner);
 
     QApplication app(argc, argv);
+    if (const QString fehlt = tastwerk::ui::qtTexteDeutsch(app); !fehlt.isEmpty()) {
+        std::fprintf(stderr, "tastwerk: %s\n", fehlt.toLocal8Bit().constData());
+    }
+    // The application title is also the window class that the desktop entry names (StartupWMClass).
     QApplication::setApplicationName(QStringLiteral("Win95TWK"));
     QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TASTWERK_ID));
+    QApplication::setWindowIcon(fenstersymbol());
     // The exercise lines are filled once, before the window opens.
     tastwerk::uebungszeilen();
 

@@ -1,5 +1,7 @@
 #include "ui/qt_plattform.h"
 
+#include "session/startordner.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDateTime>
@@ -11,6 +13,8 @@
 #include <QStorageInfo>
 #include <QTimer>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace tastwerk::ui {
 
@@ -74,8 +78,20 @@ QSoundEffect* QtKlang::effekt(const QString& pfad) {
     return e;
 }
 
+QString QtKlang::suchen(const std::string& dateiname) {
+    const QString name = QString::fromStdString(dateiname);
+    const QString pfad = finden(name);
+    if (pfad.isEmpty() && !vermisst_.contains(name)) {
+        vermisst_.insert(name);
+        std::fprintf(stderr, "tastwerk: Die Klangdatei »%s« wurde nicht gefunden (gesucht in: %s).\n",
+                     name.toLocal8Bit().constData(),
+                     suchordner_.join(QStringLiteral(", ")).toLocal8Bit().constData());
+    }
+    return pfad;
+}
+
 bool QtKlang::spieleSynchron(const std::string& dateiname) {
-    const QString pfad = finden(QString::fromStdString(dateiname));
+    const QString pfad = suchen(dateiname);
     if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return false;
     }
@@ -110,7 +126,7 @@ bool QtKlang::spieleSynchron(const std::string& dateiname) {
 }
 
 void QtKlang::spieleAsynchron(const std::string& dateiname) {
-    const QString pfad = finden(QString::fromStdString(dateiname));
+    const QString pfad = suchen(dateiname);
     if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return;
     }
@@ -134,14 +150,16 @@ void QtKlang::piepen() {
 }
 
 QStringList datenordner() {
-    const QString baubaum = QStringLiteral(TASTWERK_DATENORDNER_BAUBAUM);
-    const QString installiert = QStringLiteral(TASTWERK_DATENORDNER_INSTALLIERT);
-    const bool istInstalliert = QDir(QCoreApplication::applicationDirPath()) ==
-                                QDir(QStringLiteral(TASTWERK_PROGRAMMORDNER_INSTALLIERT));
-    if (istInstalliert || !QFileInfo(baubaum).isDir()) {
-        return {installiert};
+    const std::vector<std::string> liste =
+        datenordnerListe(QCoreApplication::applicationDirPath().toStdString(), [](const char* name) {
+            return qEnvironmentVariableIsSet(name) ? std::optional<std::string>(qgetenv(name).toStdString())
+                                                   : std::nullopt;
+        });
+    QStringList ordner;
+    for (const std::string& o : liste) {
+        ordner << QDir::cleanPath(QString::fromStdString(o));
     }
-    return {baubaum, installiert};
+    return ordner;
 }
 
 } // namespace tastwerk::ui

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -50,15 +51,19 @@ public:
     static bool ausgabeVorhanden();
 
 private:
+    // finden(), and a warning on the terminal the first time a file is missing.
+    QString suchen(const std::string& dateiname);
     // The loaded sound of a file, kept so a file is read once.
     QSoundEffect* effekt(const QString& pfad);
 
     QStringList suchordner_;
     QHash<QString, QSoundEffect*> effekte_;
+    QSet<QString> vermisst_;
 };
 
-// Folders holding the program's data (sounds, pictures, help pages): the source tree's assets when the
-// program runs from its build folder, the installed data folder otherwise.
+// Folders that may hold the program's data (help pages, sounds), in the order they are searched:
+// ../share/tastwerk beside the program (installed under any prefix, or in the build tree, which has the
+// same layout), then "tastwerk" in each folder of XDG_DATA_DIRS.
 QStringList datenordner();
 
 } // namespace tastwerk::ui

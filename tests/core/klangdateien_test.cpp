@@ -30,8 +30,10 @@ struct Layoutfolge {
 };
 const Layoutfolge Folgen[] = {{"German", FolgeDeutsch}, {"Swiss", FolgeSchweiz}, {"US", FolgeUSA}};
 
+// The sounds as the program in the build tree finds them: ../share/tastwerk/klaenge beside the test program.
 std::filesystem::path klangordner() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets" / "klaenge";
+    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "share" / "tastwerk" /
+           "klaenge";
 }
 
 std::string inhalt(const std::filesystem::path& pfad) {

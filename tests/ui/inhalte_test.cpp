@@ -23,10 +23,9 @@ using namespace tastwerk::ui;
 
 namespace {
 
-// The data folder of the source tree, found from this file's place in it.
+// The build tree's data folder, ../share/tastwerk beside the test program as beside the program itself.
 QString quellDatenordner() {
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                           QStringLiteral("/../../assets"));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tastwerk"));
 }
 
 QString lesen(const QString& pfad) {

@@ -1,0 +1,15 @@
+// Qt's own texts (the buttons of message boxes, the file, colour and font dialogs, the context menus of
+// text boxes) in German, whatever the system's language.
+#pragma once
+
+#include <QString>
+
+class QCoreApplication;
+
+namespace tastwerk::ui {
+
+// Loads Qt's German translation (qtbase_de from Qt's translations folder) into the application. Returns
+// an empty string on success, otherwise a German message naming the file that is missing.
+QString qtTexteDeutsch(QCoreApplication& app);
+
+} // namespace tastwerk::ui
