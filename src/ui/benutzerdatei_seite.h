@@ -28,14 +28,7 @@ public:
     bool fuellen(const std::vector<Benutzerdatensatz>& saetze);
     bool mehrAlsSiebenBenutzer() const { return namen_.size() > 7; }
 
-    // A mouse release over the table at row `zeile` (0 the header row, users from 1, -1 beside the
-    // cells) and column `spalte` (-1 beside the cells): selects the user and shows the deletion panel.
-    void ben_loeschen(int zeile, int spalte);
-    // "Benutzer löschen": deletes the selected user unless it is the signed-in one.
-    void killhim();
-    // "Abbruch": hides the deletion panel.
-    void nichtloeschen();
-    // Enables "Benutzer löschen" once the password box holds the access word (every tick).
+    // The timer's duty: enables "Benutzer löschen" once the password box holds the access word.
     void zugangPruefen();
 
     int gewaehlteZeile() const { return zeile_; }
@@ -61,6 +54,13 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // A mouse release over the table at row `zeile` (0 the header row, users from 1, -1 beside the
+    // cells) and column `spalte` (-1 beside the cells): selects the user and shows the deletion panel.
+    void ben_loeschen(int zeile, int spalte);
+    // "Benutzer löschen": deletes the selected user unless it is the signed-in one.
+    void killhim();
+    // "Abbruch": hides the deletion panel.
+    void nichtloeschen();
     // Screen and table height: the normal size, or down to the bottom of the welcome text.
     void groessenSetzen(bool gross);
     void dateifehlerMelden(const QString& was, const std::exception& fehler);

@@ -10,6 +10,7 @@
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
+#include "ui/hilfefenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
 #include "ui/logo.h"
@@ -284,6 +285,11 @@ QLabel* Hauptfenster::wiederholungsTasten() const {
 }
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
+    // The help window leaves the front: it is closed, or the learner comes back to the main window.
+    if ((ziel == hilfe_ && e->type() == QEvent::Hide) ||
+        (ziel == this && e->type() == QEvent::WindowActivate)) {
+        hilfeVerlassen();
+    }
     if (e->type() == QEvent::KeyPress && !QApplication::activeModalWidget()) {
         auto* w = qobject_cast<QWidget*>(ziel);
         if (w && w->window() == this && steuerung_->tasteGedrueckt(static_cast<QKeyEvent*>(e))) {
@@ -330,6 +336,9 @@ void Hauptfenster::extrasZeigen() {
 
 void Hauptfenster::universaltimer() {
     steuerung_->takt();
+    // 5. The access word unlocks "Benutzer löschen". 6. The lesson box of the user data screen.
+    benutzerdatei_seite_->zugangPruefen();
+    benutzerdaten_->lektionsfeldAktualisieren();
 }
 
 } // namespace tastwerk::ui

@@ -86,9 +86,6 @@ public:
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
 
-    // One tick of the 250 ms timer, for tests.
-    void taktAusloesen() { universaltimer(); }
-
     // The free space check of the start-up, run once the window is shown.
     void speicherPruefen();
 
@@ -138,6 +135,9 @@ private:
     void verbinden();
     void navigationVerbinden();
     void inhalteAnlegen();
+    // The help window pauses a running exercise while it is in front, and ends only that pause.
+    void hilfePausieren();
+    void hilfeVerlassen();
     // Pauses a running exercise before the close question, unless it is paused already.
     void pausierenFallsLaeuft();
 
@@ -170,6 +170,7 @@ private:
     QMenu* tastaturPopup_ = nullptr;
     QTimer takt_;
     bool ohneFrage_ = false;
+    bool hilfePause_ = false;
 };
 
 } // namespace tastwerk::ui

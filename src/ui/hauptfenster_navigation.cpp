@@ -213,11 +213,36 @@ int Hauptfenster::hilfekontext() const {
 }
 
 void Hauptfenster::hilfe1Click() {
+    hilfePausieren();
     hilfe_->inhaltZeigen();
 }
 
 void Hauptfenster::hilfeThema() {
+    hilfePausieren();
     hilfe_->themaZeigen(hilfekontext());
+}
+
+void Hauptfenster::hilfePausieren() {
+    // As for the About box: a running exercise pauses while the help window is in front, unless the
+    // learner paused it or has its settings open.
+    const bool laeuft =
+        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
+    const int zustand = steuerung_->anzeigezustand();
+    if (laeuft && zustand != 3 && zustand != 0 && !steuerung_->pausiert()) {
+        steuerung_->bpause();
+        hilfePause_ = true;
+    }
+}
+
+void Hauptfenster::hilfeVerlassen() {
+    // Only the pause the help window made ends here; one the learner made meanwhile stays.
+    if (!hilfePause_) {
+        return;
+    }
+    hilfePause_ = false;
+    if (steuerung_->pausiert() && steuerung_->laeuft()) {
+        steuerung_->bpause();
+    }
 }
 
 void Hauptfenster::info1Click() {

@@ -1,14 +1,15 @@
-// The screens "Benutzerdatei einsehen" with its deletion panel and "Benutzer- und Systemdaten", each on
-// a plain framed group, with a real user file in a temporary folder.
+// The screens "Benutzerdatei einsehen" with its deletion panel and "Benutzer- und Systemdaten": the table
+// on a plain framed group, the deletion in the main window with its timer, each on a real user file in
+// a temporary folder.
 #include "testhilfen.h"
 
 #include "platform/datei.h"
 #include "session/benutzertabelle.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
+#include "ui/extras_seite.h"
 
 #include <QHeaderView>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -93,10 +94,39 @@ struct Dateiaufbau {
         const QPoint p = t->visualItemRect(t->item(nr - 1, spalte)).center();
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, p);
     }
-    void zugangswortGeben(const QString& wort) {
-        seite->passwortfeld()->clear();
-        QTest::keyClicks(seite->passwortfeld(), wort);
-        seite->zugangPruefen();
+};
+
+// The main window on a folder of five learners, one of them signed in, with the user table opened
+// from the Extras screen as a teacher does it.
+struct Lehrer {
+    test::Testfenster t;
+    Benutzerdatei datei{t.ordner.pfad()};
+    BenutzerdateiSeite* seite;
+
+    explicit Lehrer(const char* angemeldet = "anna") {
+        for (const char* name : {"ANNA", "BERND", "CARL", "J\xDCRGEN", "EMIL"}) {
+            datei.anmelden(name, [&] { return neuerBenutzer(name, Datum{1997, 3, 7, 2}, 800); });
+        }
+        t.anmelden(QString::fromLatin1(angemeldet));
+        seite = t.fenster->benutzerdateiSeite();
+        QTest::mouseClick(test::hauptmenueKnopf(*t.fenster, QStringLiteral("E&xtras")), Qt::LeftButton);
+        QTest::mouseClick(t.fenster->extras()->einsehen(), Qt::LeftButton);
+        QVERIFY(seite->rahmen()->isVisible());
+    }
+    Sitzung& sitzung() { return t.sitzung(); }
+    QString zelle(int reihe, int spalte) const {
+        const QTableWidgetItem* z = seite->tabelle()->item(reihe, spalte);
+        return z ? z->text() : QStringLiteral("<leer>");
+    }
+    void benutzerKlicken(int nr) {
+        QTableWidget* tab = seite->tabelle();
+        QTest::mouseClick(tab->viewport(), Qt::LeftButton, {},
+                          tab->visualItemRect(tab->item(nr - 1, 1)).center());
+    }
+    // Types the access word; the window's timer unlocks the button.
+    void zugangswortGeben() {
+        QTest::keyClicks(seite->passwortfeld(), QStringLiteral("tovik"));
+        QTRY_VERIFY(seite->loeschenKnopf()->isEnabled());
     }
     void loeschenKlicken() { QTest::mouseClick(seite->loeschenKnopf(), Qt::LeftButton); }
 };
@@ -229,26 +259,27 @@ void BenutzerdatenTest::auswahlZeigtDieRoteFrage() {
 }
 
 void BenutzerdatenTest::loeschenErstMitDemZugangswort() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    a.benutzerKlicken(2);
-    QLineEdit* passwort = a.seite->passwortfeld();
-    QPushButton* knopf = a.seite->loeschenKnopf();
+    Lehrer l;
+    l.benutzerKlicken(2);
+    QLineEdit* passwort = l.seite->passwortfeld();
+    QPushButton* knopf = l.seite->loeschenKnopf();
 
-    a.zugangswortGeben(QStringLiteral("Tovik"));
-    QVERIFY(!knopf->isEnabled());
-    a.zugangswortGeben(QStringLiteral("tovik "));
-    QVERIFY(!knopf->isEnabled());
+    for (const QString& falsch :
+         {QStringLiteral("Tovik"), QStringLiteral("tovik "), QStringLiteral("tovi")}) {
+        passwort->clear();
+        QTest::keyClicks(passwort, falsch);
+        QTest::qWait(600); // two ticks of the timer at least
+        QVERIFY2(!knopf->isEnabled(), qPrintable(falsch));
+    }
     passwort->clear();
     QTest::keyClicks(passwort, QStringLiteral("tovik"));
     QVERIFY(!knopf->isEnabled()); // the timer has not looked yet
-    a.seite->zugangPruefen();
-    QVERIFY(knopf->isEnabled());
+    QTRY_VERIFY(knopf->isEnabled());
     // It stays enabled when the box changes, until the next selection.
     QTest::keyClick(passwort, Qt::Key_Backspace);
-    a.seite->zugangPruefen();
+    QTest::qWait(600);
     QVERIFY(knopf->isEnabled());
-    a.benutzerKlicken(3);
+    l.benutzerKlicken(3);
     QVERIFY(!knopf->isEnabled());
 
     passwort->clear();
@@ -257,70 +288,61 @@ void BenutzerdatenTest::loeschenErstMitDemZugangswort() {
 }
 
 void BenutzerdatenTest::loeschenFuelltDieLueckeMitDemLetzten() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    // As the main window does: a deletion builds the table anew.
-    QObject::connect(a.seite, &BenutzerdateiSeite::geloescht, a.seite,
-                     [&] { a.seite->fuellen(a.datei.alleLesen()); });
-    QSignalSpy geloescht(a.seite, &BenutzerdateiSeite::geloescht);
-    a.sitzung.satzposition = 0;
-    a.benutzerKlicken(2);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    a.loeschenKlicken();
+    Lehrer l;
+    l.benutzerKlicken(2);
+    l.zugangswortGeben();
+    l.loeschenKlicken();
 
-    QCOMPARE(geloescht.count(), 1);
-    QVERIFY(a.seite->loeschfeld()->isHidden());
-    const auto saetze = a.datei.alleLesen();
+    QVERIFY(l.seite->loeschfeld()->isHidden());
+    const auto saetze = l.datei.alleLesen();
     QCOMPARE(saetze.size(), std::size_t(4));
-    QCOMPARE(saetze[1].benutzername, std::string("Emil"));
-    QCOMPARE(std::filesystem::file_size(a.datei.pfad()), std::uintmax_t(4 * Satzlaenge));
-    QCOMPARE(a.seite->tabelle()->rowCount(), 4);
-    QCOMPARE(a.zelle(1, 0), QStringLiteral("   2"));
-    QCOMPARE(a.zelle(1, 1), QStringLiteral(" Emil"));
-    QCOMPARE(a.zelle(1, 2), QStringLiteral("  9 W"));
-    QCOMPARE(a.zelle(3, 1), QStringLiteral(" Jürgen"));
-    // The signed-in learner's record was read anew.
-    QCOMPARE(a.sitzung.satzposition, 1);
-    QCOMPARE(a.sitzung.datensatzpuffer, saetze[0]);
-    // The button is gone with the panel; a stray call deletes nothing more.
-    a.seite->killhim();
-    QCOMPARE(a.datei.alleLesen().size(), std::size_t(4));
-    QCOMPARE(geloescht.count(), 1);
+    QCOMPARE(saetze[1].benutzername, std::string("EMIL"));
+    QCOMPARE(std::filesystem::file_size(l.datei.pfad()), std::uintmax_t(4 * Satzlaenge));
+    // The window built the table anew.
+    QCOMPARE(l.seite->tabelle()->rowCount(), 4);
+    QCOMPARE(l.zelle(1, 0), QStringLiteral("   2"));
+    QCOMPARE(l.zelle(1, 1), QStringLiteral(" EMIL"));
+    QCOMPARE(l.zelle(3, 1), QStringLiteral(" JÜRGEN"));
+    QCOMPARE(l.sitzung().satzposition, 1);
+    QCOMPARE(l.sitzung().datensatzpuffer, saetze[0]);
+    // The button went with the panel.
+    QVERIFY(!l.seite->loeschenKnopf()->isVisible());
 }
 
 void BenutzerdatenTest::loeschenDesLetztenKuerztNur() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    a.sitzung.name = "Emil";
-    const std::string vorher = dateiinhalt(a.datei.pfad());
-    a.benutzerKlicken(4);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    a.loeschenKlicken();
-    QCOMPARE(a.sitzung.satzposition, 4);
-    const std::string nachher = dateiinhalt(a.datei.pfad());
-    QCOMPARE(nachher.size(), vorher.size() - Satzlaenge);
-    // Emil, the last, moved into row 4 byte for byte.
-    QVERIFY(nachher.compare(3 * Satzlaenge, Satzlaenge, vorher, 4 * Satzlaenge, Satzlaenge) == 0);
-
-    a.sitzung.name = "Anna";
-    a.seite->fuellen(a.datei.alleLesen());
-    const std::string dreiVorher = dateiinhalt(a.datei.pfad());
-    a.benutzerKlicken(4);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    a.loeschenKlicken();
-    QCOMPARE(dateiinhalt(a.datei.pfad()), dreiVorher.substr(0, 3 * Satzlaenge));
+    {
+        // The signed-in learner is the last: the record moves into the gap, byte for byte.
+        Lehrer l("emil");
+        const std::string vorher = dateiinhalt(l.datei.pfad());
+        l.benutzerKlicken(4);
+        l.zugangswortGeben();
+        l.loeschenKlicken();
+        QCOMPARE(l.sitzung().satzposition, 4);
+        const std::string nachher = dateiinhalt(l.datei.pfad());
+        QCOMPARE(nachher.size(), vorher.size() - Satzlaenge);
+        QVERIFY(nachher.compare(0, 3 * Satzlaenge, vorher, 0, 3 * Satzlaenge) == 0);
+        QCOMPARE(l.datei.alleLesen()[3].benutzername, std::string("EMIL"));
+        QCOMPARE(l.zelle(3, 1), QStringLiteral(" EMIL"));
+    }
+    {
+        // Deleting the last user only shortens the file.
+        Lehrer l;
+        const std::string vorher = dateiinhalt(l.datei.pfad());
+        l.benutzerKlicken(5);
+        l.zugangswortGeben();
+        l.loeschenKlicken();
+        const std::string nachher = dateiinhalt(l.datei.pfad());
+        QCOMPARE(nachher.size(), 4 * Satzlaenge);
+        QVERIFY(nachher.compare(Satzlaenge, 3 * Satzlaenge, vorher, Satzlaenge, 3 * Satzlaenge) == 0);
+        QCOMPARE(l.seite->tabelle()->rowCount(), 4);
+    }
 }
 
 void BenutzerdatenTest::angemeldeterBenutzerWirdNichtGeloescht() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    a.sitzung.name = "Carl";
-    a.sitzung.satzposition = 0;
-    QSignalSpy geloescht(a.seite, &BenutzerdateiSeite::geloescht);
-    const std::string vorher = dateiinhalt(a.datei.pfad());
-    a.benutzerKlicken(3);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    QVERIFY(a.seite->loeschenKnopf()->isEnabled());
+    Lehrer l("carl");
+    const std::string vorher = dateiinhalt(l.datei.pfad());
+    l.benutzerKlicken(3);
+    l.zugangswortGeben();
 
     // Which buttons the refusal offers, seen while it is open.
     QMessageBox::StandardButtons knoepfe;
@@ -335,7 +357,7 @@ void BenutzerdatenTest::angemeldeterBenutzerWirdNichtGeloescht() {
     });
     beobachter.start();
     Meldungsantwort antwort(QMessageBox::Ok);
-    a.loeschenKlicken();
+    l.loeschenKlicken();
     beobachter.stop();
 
     QVERIFY(antwort.beantwortet());
@@ -344,53 +366,49 @@ void BenutzerdatenTest::angemeldeterBenutzerWirdNichtGeloescht() {
              QStringLiteral("Zugriff verweigert!\n\nAktive Benutzer können nicht gelöscht werden!"));
     QCOMPARE(knoepfe, QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(symbol, QMessageBox::Critical);
-    QCOMPARE(dateiinhalt(a.datei.pfad()), vorher);
-    QCOMPARE(geloescht.count(), 0);
-    QVERIFY(a.seite->loeschfeld()->isHidden());
-    QCOMPARE(a.sitzung.satzposition, 3);
-    QCOMPARE(a.sitzung.datensatzpuffer.benutzername, std::string("Carl"));
+    QCOMPARE(dateiinhalt(l.datei.pfad()), vorher);
+    QCOMPARE(l.seite->tabelle()->rowCount(), 5);
+    QVERIFY(l.seite->loeschfeld()->isHidden());
+    QCOMPARE(l.sitzung().satzposition, 3);
+    QCOMPARE(l.sitzung().datensatzpuffer.benutzername, std::string("CARL"));
 }
 
 void BenutzerdatenTest::abbruchVerbirgtDasFeld() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    const std::string vorher = dateiinhalt(a.datei.pfad());
-    a.benutzerKlicken(2);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    QTest::mouseClick(a.seite->abbruchKnopf(), Qt::LeftButton);
-    QVERIFY(a.seite->loeschfeld()->isHidden());
-    QCOMPARE(dateiinhalt(a.datei.pfad()), vorher);
+    Lehrer l;
+    const std::string vorher = dateiinhalt(l.datei.pfad());
+    l.benutzerKlicken(2);
+    l.zugangswortGeben();
+    QTest::mouseClick(l.seite->abbruchKnopf(), Qt::LeftButton);
+    QVERIFY(l.seite->loeschfeld()->isHidden());
+    QCOMPARE(dateiinhalt(l.datei.pfad()), vorher);
     // A new choice shows the panel again, with the button locked.
-    a.benutzerKlicken(5);
-    QVERIFY(a.seite->loeschfeld()->isVisible());
-    QVERIFY(!a.seite->loeschenKnopf()->isEnabled());
+    l.benutzerKlicken(5);
+    QVERIFY(l.seite->loeschfeld()->isVisible());
+    QVERIFY(!l.seite->loeschenKnopf()->isEnabled());
 }
 
 void BenutzerdatenTest::dateifehlerAendernNichts() {
-    Dateiaufbau a;
-    a.fuenfAnlegen();
-    a.benutzerKlicken(2);
-    a.zugangswortGeben(QStringLiteral("tovik"));
-    const std::string pfad = a.datei.pfad();
+    Lehrer l;
+    l.benutzerKlicken(2);
+    l.zugangswortGeben();
+    const std::string pfad = l.datei.pfad();
     const std::string vorher = dateiinhalt(pfad);
     std::filesystem::rename(pfad, pfad + ".weg");
-    QSignalSpy geloescht(a.seite, &BenutzerdateiSeite::geloescht);
     {
         Meldungsantwort antwort(QMessageBox::Ok);
-        a.loeschenKlicken();
+        l.loeschenKlicken();
         QVERIFY(antwort.beantwortet());
         QVERIFY(antwort.text().startsWith(QStringLiteral("Der Benutzer wurde nicht gelöscht")));
     }
-    QCOMPARE(geloescht.count(), 0);
     QVERIFY(!std::filesystem::exists(pfad));
     {
         Meldungsantwort antwort(QMessageBox::Ok);
-        a.benutzerKlicken(3);
+        l.benutzerKlicken(3);
         QVERIFY(antwort.beantwortet());
         QVERIFY(antwort.text().startsWith(QStringLiteral("Die Benutzerdatei kann nicht gelesen werden.")));
     }
-    QVERIFY(!a.seite->benutzerGewaehlt());
-    QVERIFY(a.seite->loeschfeld()->isHidden());
+    QVERIFY(!l.seite->benutzerGewaehlt());
+    QVERIFY(l.seite->loeschfeld()->isHidden());
     std::filesystem::rename(pfad + ".weg", pfad);
     QCOMPARE(dateiinhalt(pfad), vorher);
 }

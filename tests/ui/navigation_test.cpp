@@ -35,9 +35,16 @@ QStringList texte(const QMenu* menue) {
 }
 
 void buchstabenuebungBeginnen(Testfenster& t) {
-    t.fenster->aktionen().start->trigger();
-    t.fenster->hinweis()->startknopf()->click();
+    QTest::mouseClick(hauptmenueKnopf(*t.fenster, QStringLiteral("&Start")), Qt::LeftButton);
+    QTest::mouseClick(t.fenster->hinweis()->startknopf(), Qt::LeftButton);
     tippen(t.fenster.get(), QStringLiteral("x"));
+}
+
+// F1 in the main window, which is the active window as when the learner types in it.
+void hilfeTasteDruecken(ui::Hauptfenster& f) {
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_F1);
 }
 
 } // namespace
@@ -93,7 +100,7 @@ private slots:
         Testfenster t;
         ui::Hauptfenster& f = *t.fenster;
         const QRect vorher = f.begruessungstext()->geometry();
-        f.memo1vergroessern();
+        QTest::mouseClick(f.begruessungstext()->viewport(), Qt::LeftButton);
         QCOMPARE(f.begruessungstext()->geometry(), vorher);
         QVERIFY(!f.aktionen().textfensterVergroessern->isEnabled());
         QVERIFY(f.aktionen().textfensterVerkleinern->isEnabled());
@@ -130,7 +137,8 @@ private slots:
         QVERIFY(f.buchstaben()->pauseKnopf()->isEnabled());
 
         // A pause the learner made stays after the box.
-        f.steuerung()->bpause();
+        QTest::mouseClick(f.buchstaben()->pauseKnopf(), Qt::LeftButton);
+        QVERIFY(f.steuerung()->pausiert());
         f.aktionen().info->trigger();
         QVERIFY(f.steuerung()->pausiert());
     }
@@ -148,8 +156,9 @@ private slots:
         QVERIFY(f.steuerung()->pausiert());
         f.deaktiviert(); // paused already: stays paused
         QVERIFY(f.steuerung()->pausiert());
-        f.steuerung()->bpause();
-        f.buchstaben()->einstellungenKnopf()->click();
+        QTest::mouseClick(f.buchstaben()->pauseKnopf(), Qt::LeftButton);
+        QVERIFY(!f.steuerung()->pausiert());
+        QTest::mouseClick(f.buchstaben()->einstellungenKnopf(), Qt::LeftButton);
         f.deaktiviert(); // settings open
         QVERIFY(!f.steuerung()->pausiert());
     }
@@ -180,9 +189,42 @@ private slots:
         t.anmelden(QStringLiteral("anna"));
         buchstabenuebungBeginnen(t);
         QCOMPARE(f.hilfekontext(), 2);
-        f.hilfeThema();
+        hilfeTasteDruecken(f);
         QVERIFY(f.hilfefenster()->browser()->source().toString().endsWith(
             QStringLiteral("buchstabenuebung.html")));
+    }
+
+    void hilfeMitF1PausiertDieUebungSolangeSieVorneSteht() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        buchstabenuebungBeginnen(t);
+        ui::Hauptfenster& f = *t.fenster;
+        QVERIFY(!f.steuerung()->pausiert());
+        hilfeTasteDruecken(f);
+        QVERIFY(f.hilfefenster()->isVisible());
+        QVERIFY(f.steuerung()->pausiert());
+        QVERIFY(f.statusleiste()->pausentext()->isVisible());
+        // Closing the help window ends the pause it made.
+        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
+        QVERIFY(!f.hilfefenster()->isVisible());
+        QVERIFY(!f.steuerung()->pausiert());
+
+        // A pause the learner made stays after the help window.
+        QTest::mouseClick(f.buchstaben()->pauseKnopf(), Qt::LeftButton);
+        QVERIFY(f.steuerung()->pausiert());
+        hilfeTasteDruecken(f);
+        QVERIFY(f.hilfefenster()->isVisible());
+        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
+        QVERIFY(!f.hilfefenster()->isVisible());
+        QVERIFY(f.steuerung()->pausiert());
+        QCOMPARE(f.buchstaben()->pauseKnopf()->text(), QStringLiteral("Pause beenden"));
+
+        // Without a running exercise F1 pauses nothing.
+        QTest::mouseClick(f.buchstaben()->hauptmenueKnopf(), Qt::LeftButton);
+        hilfeTasteDruecken(f);
+        QVERIFY(f.hilfefenster()->isVisible());
+        QVERIFY(!f.steuerung()->pausiert());
+        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
     }
 
     void extrasSchreibregelnUndFingergymnastik() {
@@ -192,15 +234,16 @@ private slots:
         f.aktionen().extras->trigger();
         QVERIFY(f.seiten().extras->isVisible());
         QVERIFY(!f.seiten().tastatur->isVisible());
-        f.schreibregeln();
+        QTest::mouseClick(f.extras()->schreibregeln(), Qt::LeftButton);
         QVERIFY(f.seiten().schreibregeln->isVisible());
         auto* text = f.seiten().schreibregeln->findChild<QPlainTextEdit*>();
         QVERIFY(text && text->isReadOnly() && !text->toPlainText().isEmpty());
         QVERIFY(QFontInfo(text->font()).fixedPitch());
-        f.fingergym();
+        QTest::mouseClick(f.extras()->fingergymnastik(), Qt::LeftButton);
         QVERIFY(f.seiten().fingergymnastik->isVisible());
         QCOMPARE(f.seiten().fingergymnastik->title(), QStringLiteral(" \"Fingergymnastik\" "));
-        f.hauptmenue();
+        QTest::mouseClick(f.extras()->eigeneTexte(), Qt::LeftButton);
+        QTest::mouseClick(f.eigeneTexte()->hauptmenueKnopf(), Qt::LeftButton);
         QVERIFY(!f.seiten().extras->isVisible());
         QVERIFY(f.seiten().tastatur->isVisible());
     }
@@ -273,8 +316,11 @@ private slots:
         QVERIFY(f.begruessungstext()->isVisible());
         f.aktionen().benutzerdaten->trigger();
         QVERIFY(f.seiten().benutzerdaten->isVisible());
-        f.taktAusloesen();
         QCOMPARE(f.benutzerdatenSeite()->lektionsfeld()->text(), QStringLiteral("12 W"));
+        // The timer keeps the lesson box in step with the session.
+        t.sitzung().lektionNr = 13;
+        t.sitzung().uebungsstufe = 0;
+        QTRY_COMPARE(f.benutzerdatenSeite()->lektionsfeld()->text(), QStringLiteral("13 B"));
     }
 
     void tastaturSchriftfarbeWirdGespeichert() {

@@ -1,9 +1,11 @@
 #include "testhilfen.h"
 
 #include "ui/namensfeld.h"
+#include "ui/seiten.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDialog>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +24,30 @@ void tippen(QWidget* ziel, const QString& text) {
         const int taste = c.isLetter() ? int(c.toUpper().unicode()) : int(c.unicode());
         tasteDruecken(ziel, taste, QString(c));
     }
+}
+
+QPushButton* hauptmenueKnopf(ui::Hauptfenster& fenster, const QString& beschriftung) {
+    for (QPushButton* k : fenster.seiten().hauptmenue->findChildren<QPushButton*>()) {
+        if (k->text() == beschriftung) {
+            return k;
+        }
+    }
+    qFatal("Hauptmenü hat keinen Knopf %s", qPrintable(beschriftung));
+}
+
+std::optional<QFont> schriftdialogMitOk(const std::function<void()>& oeffnen) {
+    std::optional<QFont> gezeigt;
+    QTimer beobachter;
+    beobachter.setInterval(20);
+    QObject::connect(&beobachter, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            gezeigt = dialog->currentFont();
+            dialog->accept();
+        }
+    });
+    beobachter.start();
+    oeffnen();
+    return gezeigt;
 }
 
 Meldungsantwort::Meldungsantwort(QMessageBox::StandardButton knopf, int hoechstensMs) : timer_(new QTimer) {

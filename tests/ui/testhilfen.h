@@ -6,10 +6,14 @@
 #include "ui/hauptfenster.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
+
+#include <QFont>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tastwerk::test {
 
@@ -17,6 +21,13 @@ namespace tastwerk::test {
 // event's text (as a keyboard delivers umlauts).
 void tippen(QWidget* ziel, const QString& text);
 void tasteDruecken(QWidget* ziel, int taste, const QString& text = {});
+
+// The button of the "Hauptmenü" screen with this caption.
+QPushButton* hauptmenueKnopf(ui::Hauptfenster& fenster, const QString& beschriftung);
+
+// Runs the action, which opens the font dialog, and answers the dialog with OK as it was preset. Returns
+// the font the dialog showed, or nothing when no font dialog opened.
+std::optional<QFont> schriftdialogMitOk(const std::function<void()>& oeffnen);
 
 // Answers the next message box that opens within the time with the button; returns its text.
 // Call before the action that opens the box.
