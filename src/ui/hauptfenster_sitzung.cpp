@@ -162,7 +162,17 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
         pausierenFallsLaeuft();
     }
     if (beimBeendenSpeichern(sitzung_)) {
-        datenaufdiskschreiben();
+        try {
+            tastwerk::datenaufdiskschreiben(sitzung_, benutzerdatei_, *umgebung_.uhr);
+        } catch (const Dateifehler& fehler) {
+            // The learner decides knowing what ending now costs.
+            QMessageBox::critical(
+                this, QApplication::applicationName(),
+                QStringLiteral("Ihre Daten konnten nicht gespeichert werden.\n\n%1\n\n"
+                               "Wenn Sie Tastwerk jetzt beenden, geht der Lernfortschritt dieser Sitzung "
+                               "verloren. Ihr Benutzereintrag behält den Stand der letzten Speicherung.")
+                    .arg(QString::fromStdString(fehler.what())));
+        }
     }
     const auto antwort =
         QMessageBox::question(this, QApplication::applicationName(), QStringLiteral("Tastwerk beenden ?"),

@@ -24,8 +24,7 @@ Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
     setAccessibleName(QStringLiteral("Statusleiste"));
     anschlaege_ =
         feld(this, QStringLiteral("Anschläge: 0"), QStringLiteral("Wieviele Anschläge haben Sie geleistet?"));
-    tempo_ = feld(this, QStringLiteral("Anschläge pro Minute: 0  "),
-                  QStringLiteral("Wieviele Anschläge schaffen Sie pro Minute?"));
+    tempo_ = feld(this, QString(), QStringLiteral("Wieviele Anschläge schaffen Sie pro Minute?"));
     fehler_ = feld(this, QStringLiteral("Fehler: 0"), QStringLiteral("Wieviele Fehler haben Sie gemacht?"));
     fehleranteil_ = feld(this, QStringLiteral("Fehleranteil: 0.00 %"),
                          QStringLiteral("Wieviel Prozent der Tastaturanschäge waren falsch?"));
@@ -69,6 +68,11 @@ void Statusleiste::setPausiert(bool pausiert) {
 
 void Statusleiste::setRot(QLabel* label, bool rot) {
     label->setStyleSheet(rot ? QStringLiteral("color: #FF0000;") : QString());
+}
+
+void Statusleiste::tempoLeeren() {
+    tempo_->clear();
+    setRot(tempo_, false);
 }
 
 void Statusleiste::zahlenZeigen(const std::string& anschlaege, const std::string& fehler,

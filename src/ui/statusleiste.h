@@ -32,6 +32,9 @@ public:
 
     static void setRot(QLabel* label, bool rot);
 
+    // No speed is shown until the first keystroke of an exercise.
+    void tempoLeeren();
+
     // The three counting figures of a keystroke; the error percentage red above the admissible rate.
     void zahlenZeigen(const std::string& anschlaege, const std::string& fehler,
                       const std::string& fehleranteil, bool fehleranteilRot);

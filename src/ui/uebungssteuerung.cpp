@@ -73,7 +73,10 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     connect(e->einstellungenKnopf(), &QPushButton::clicked, this,
             &Uebungssteuerung::eigeneTexteeinstellungen);
     connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
-    connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] { zeit_.zuruecksetzen(); });
+    connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] {
+        zeit_.zuruecksetzen();
+        t_.status->tempoLeeren();
+    });
     connect(e, &EigeneTexteSeite::uebungsbeginn, this, [this] { zeit_.beginnen(t_.uhr->monotonMs()); });
     connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
     connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
@@ -165,6 +168,7 @@ void Uebungssteuerung::startvorbereiten() {
     buchstabenuebung_.nullsetzen();
     buchstabenuebung_.lektionEinstellen();
     zeit_.zuruecksetzen();
+    t_.status->tempoLeeren();
     anzeigezustand_ = 1;
     // 7.
     for (QPushButton* k : {b.tastaturKnopf(), b.hauptmenueKnopf(), b.einstellungenKnopf(), b.statistikKnopf(),

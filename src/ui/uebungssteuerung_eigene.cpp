@@ -31,7 +31,7 @@ void Uebungssteuerung::eigeneTexteGestartet() {
     t_.status->fehler()->setText(QStringLiteral("Fehler: 0"));
     Statusleiste::setRot(t_.status->fehler(), false);
     t_.einstellungen->schriftZiele()[2]->setChecked(true);
-    tempoZeigen(0, false);
+    t_.status->tempoLeeren();
     t_.fenster->setFocus();
 }
 

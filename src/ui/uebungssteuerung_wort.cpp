@@ -52,6 +52,7 @@ void Uebungssteuerung::wortuebungEinrichten() {
     // 7. to 13.
     wortuebung_.einrichten();
     zeit_.zuruecksetzen();
+    t_.status->tempoLeeren();
     w.rahmen()->setTitle(QString::fromStdString(wortuebung_.anzeige().gruppentitel));
     w.lernzielTitel()->setText(QString::fromUtf8(LernzielTitel));
     w.lernziel()->show();

@@ -270,6 +270,26 @@ private slots:
         QCOMPARE(gespeicherte(t)[0].lektionNr, 1);
     }
 
+    void fehlgeschlagenesSpeichernBeimSchliessenSagtWasVerlorenGeht() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        t.sitzung().lektionNr = 5;
+        // The user file has become a folder: the save at closing fails.
+        std::filesystem::remove(t.datei("Benutzer.dat"));
+        std::filesystem::create_directory(t.datei("Benutzer.dat"));
+        Meldungsbeantworter meldungen; // OK to the message, Yes to the question
+        t.fenster->aktionen().beenden->trigger();
+        QCOMPARE(meldungen.texte().size(), 2);
+        const QString meldung = meldungen.texte()[0];
+        QVERIFY2(meldung.startsWith(QStringLiteral("Ihre Daten konnten nicht gespeichert werden.")),
+                 qPrintable(meldung));
+        QVERIFY2(meldung.contains(QStringLiteral(
+                     "Wenn Sie Tastwerk jetzt beenden, geht der Lernfortschritt dieser Sitzung verloren.")),
+                 qPrintable(meldung));
+        QCOMPARE(meldungen.texte()[1], QStringLiteral("Tastwerk beenden ?"));
+        QVERIFY(!t.fenster->isVisible());
+    }
+
     void beendenOhneFrageSpeichertOhneZuFragen() {
         Testfenster t;
         t.anmelden(QStringLiteral("anna"));

@@ -37,9 +37,9 @@ struct Lernender {
         t.sitzung().wunschAnschlaege = 0; // the fake clock stands still: every speed is 0
     }
     void lektionStarten() {
-        f.aktionen().start->trigger();
+        QTest::mouseClick(hauptmenueKnopf(f, QStringLiteral("&Start")), Qt::LeftButton);
         QVERIFY(f.hinweis()->rahmen()->isVisible());
-        f.hinweis()->startknopf()->click();
+        QTest::mouseClick(f.hinweis()->startknopf(), Qt::LeftButton);
     }
     Zeichen gefordert() { return st.buchstabenuebung().anzeige().gefordert; }
     Zeichen falsches(Zeichen richtig) { return richtig == 'a' ? 's' : 'a'; }
@@ -120,14 +120,50 @@ private slots:
             zeichenTippen(&l.f, l.gefordert());
         }
         l.t.uhr.monoton += 1000; // 60 keystrokes in 60 seconds
-        l.st.takt();
-        QCOMPARE(l.f.statusleiste()->tempo()->text(), QStringLiteral("Anschläge pro Minute: 60  "));
+        QTRY_COMPARE(l.f.statusleiste()->tempo()->text(), QStringLiteral("Anschläge pro Minute: 60  "));
         QVERIFY(!l.f.statusleiste()->tempo()->styleSheet().contains(QStringLiteral("FF0000")));
-        l.st.bpause();
+        QTest::mouseClick(l.f.buchstaben()->pauseKnopf(), Qt::LeftButton);
         l.t.uhr.monoton += 5 * 60 * 1000;
-        l.st.bpause();
-        l.st.takt();
-        QCOMPARE(l.f.statusleiste()->tempo()->text(), QStringLiteral("Anschläge pro Minute: 60  "));
+        QTest::qWait(300); // the timer ticks during the pause
+        QTest::mouseClick(l.f.buchstaben()->pauseKnopf(), Qt::LeftButton);
+        QVERIFY(!l.st.pausiert());
+        l.t.uhr.monoton += 1000; // one more keystroke in one more second after the pause
+        zeichenTippen(&l.f, l.gefordert());
+        QTRY_COMPARE(l.f.statusleiste()->tempo()->text(), QStringLiteral("Anschläge pro Minute: 60  "));
+    }
+
+    void vorDemErstenAnschlagZeigtDieStatusleisteKeinTempo() {
+        Lernender l;
+        l.t.sitzung().wunschAnschlaege = 400;
+        l.lektionStarten();
+        zeichenTippen(&l.f, 'x');
+        QLabel* tempo = l.f.statusleiste()->tempo();
+        for (int k = 0; k < 10; ++k) {
+            l.t.uhr.monoton += 1000;
+            zeichenTippen(&l.f, l.gefordert());
+        }
+        QTRY_COMPARE(tempo->text(), QStringLiteral("Anschläge pro Minute: 60  "));
+        QVERIFY(tempo->styleSheet().contains(QStringLiteral("FF0000")));
+        QTest::mouseClick(l.f.buchstaben()->hauptmenueKnopf(), Qt::LeftButton);
+
+        // Extras, "Lektion direkt anwählen": one step on is lesson 1 in word stage; then its popup "start".
+        QTest::mouseClick(hauptmenueKnopf(l.f, QStringLiteral("E&xtras")), Qt::LeftButton);
+        QSlider* regler = l.f.extras()->direktRegler();
+        QTest::mouseClick(regler, Qt::LeftButton, {}, QPoint(regler->width() - 2, regler->height() / 2));
+        QTest::keyClick(regler, Qt::Key_Home);
+        QTest::keyClick(regler, Qt::Key_Right);
+        QCOMPARE(l.f.extras()->direktFeld()->text(), QStringLiteral("1 W"));
+        l.f.extras()->direktPopup()->actions().value(0)->trigger();
+        QVERIFY(l.f.wort()->rahmen()->isVisible());
+        QVERIFY(l.f.statusleiste()->isVisible());
+        QCOMPARE(tempo->text(), QString());
+        QTest::qWait(600); // the timer shows nothing either
+        QCOMPARE(tempo->text(), QString());
+
+        // The first keystroke begins the exercise; then the timer shows its speed.
+        zeichenTippen(&l.f, 'x');
+        l.t.uhr.monoton += 1000;
+        QTRY_VERIFY(tempo->text().startsWith(QStringLiteral("Anschläge pro Minute: ")));
     }
 
     void einstellungenWaehrendDerUebungHaltenDieZeitAn() {
@@ -200,16 +236,15 @@ private slots:
         Lernender l;
         l.lektionStarten();
         zeichenTippen(&l.f, 'x');
-        l.st.bpause();
-        l.f.buchstaben()->hauptmenueKnopf()->click();
+        QTest::mouseClick(l.f.buchstaben()->pauseKnopf(), Qt::LeftButton);
+        QTest::mouseClick(l.f.buchstaben()->hauptmenueKnopf(), Qt::LeftButton);
         QVERIFY(!l.t.sitzung().buchstabenuebungLaeuft);
         QVERIFY(!l.st.pausiert());
         QVERIFY(l.f.seiten().hauptmenue->isVisible());
         QVERIFY(!l.f.buchstaben()->rahmen()->isVisible());
         QVERIFY(!l.f.statusleiste()->isVisible());
         QVERIFY(l.f.aktionen().menueExtras->isEnabled());
-        l.st.takt();
-        QCOMPARE(l.f.aktionen().start->text(), QStringLiteral("Start Lektion 1 (Buchstabenübung)"));
+        QTRY_COMPARE(l.f.aktionen().start->text(), QStringLiteral("Start Lektion 1 (Buchstabenübung)"));
         QCOMPARE(l.f.aktionen().startLektion->text(), QStringLiteral("&Start Lektion 1 (Buchstabenübung)"));
     }
 
@@ -217,10 +252,9 @@ private slots:
         Lernender l;
         l.t.sitzung().lektionNr = 3;
         l.t.sitzung().fingerzaehler[0] = {40, 2};
-        l.f.aktionen().extras->trigger();
-        l.st.takt();
+        QTest::mouseClick(hauptmenueKnopf(l.f, QStringLiteral("E&xtras")), Qt::LeftButton);
         ui::ExtrasSeite* e = l.f.extras();
-        QCOMPARE(e->direktFeld()->text(), QStringLiteral("3 B"));
+        QTRY_COMPARE(e->direktFeld()->text(), QStringLiteral("3 B"));
         e->wiederholungsRegler()->setValue(9);
         QCOMPARE(e->wiederholungsRegler()->value(), 5); // at most the current position
         e->wiederholungsRegler()->setValue(4);
@@ -242,8 +276,6 @@ private slots:
         zeichenTippen(&l.f, 'x');
         const Zeichen z = l.gefordert();
         QVERIFY(l.f.seiten().tastatur->isVisible());
-        l.st.takt();
-        // The keys of lesson 1 are coloured, the others silver.
         QVERIFY(l.f.statusleiste()->isVisible());
         QVERIFY(z != 0);
     }
