@@ -1,6 +1,7 @@
 #include "ui/eigene_texte_seite.h"
 
 #include "ui/schriften.h"
+#include "ui/texteditor.h"
 
 #include "platform/datei.h"
 #include "platform/zeichensatz.h"
@@ -154,7 +155,7 @@ void EigeneTexteSeite::untenAnlegen(const Masse& m) {
     unten_->setGeometry(unten_->x(), oben, unten_->width(), std::max(m.s(160), m.h(0.62) - oben));
     const int breite = unten_->width();
     const int hoehe = unten_->height();
-    editor_ = new QPlainTextEdit(unten_);
+    editor_ = new Texteditor(unten_);
     editor_->setGeometry(m.s(12), m.s(22), breite - m.s(24), hoehe - m.s(22) - m.s(48));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -230,12 +231,14 @@ void EigeneTexteSeite::schriftAnwenden() {
 }
 
 void EigeneTexteSeite::schriftAendern() {
-    const std::optional<QFont> neu = schriftWaehlen(editor_->font());
+    const QFont bisher = editor_->font();
+    const std::optional<QFont> neu = schriftWaehlen(dialogVorgabe(bisher));
     if (!neu) {
         return;
     }
     // A name the user record cannot hold keeps the old font name.
-    if (const auto name = utf8ZuCp1252(neu->family().toStdString()); name && !name->empty()) {
+    if (const auto name = utf8ZuCp1252(zuSpeichernderName(*neu, bisher).toStdString());
+        name && !name->empty()) {
         sitzung_.schriftarten[2] = name->substr(0, SchriftnameLaenge);
     }
     if (neu->pointSizeF() > 0) {

@@ -67,7 +67,8 @@ void EinstellungenSeite::standardDialogeSetzen() {
     };
     schriftWaehlen = [this](const QFont& vorgabe) -> std::optional<QFont> {
         bool ok = false;
-        const QFont schrift = QFontDialog::getFont(&ok, vorgabe, rahmen_);
+        const QFont schrift = QFontDialog::getFont(&ok, vorgabe, rahmen_, QStringLiteral("Schriftart"),
+                                                   QFontDialog::DontUseNativeDialog);
         if (!ok) {
             return std::nullopt;
         }
@@ -162,11 +163,12 @@ int EinstellungenSeite::schriftZiel() const {
 
 void EinstellungenSeite::schriftAendern() {
     const int k = schriftZiel();
-    const std::optional<QFont> gewaehlt = schriftWaehlen(gespeicherteSchrift(k));
+    const QFont bisher = gespeicherteSchrift(k);
+    const std::optional<QFont> gewaehlt = schriftWaehlen(dialogVorgabe(bisher));
     if (!gewaehlt) {
         return;
     }
-    const QString familie = gewaehlt->family();
+    const QString familie = zuSpeichernderName(*gewaehlt, bisher);
     std::optional<std::string> name = utf8ZuCp1252(familie.toStdString());
     if (!name || name->empty()) {
         QMessageBox::warning(

@@ -2,6 +2,8 @@
 
 #include "platform/zeichensatz.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 
 namespace tastwerk::ui {
@@ -14,6 +16,20 @@ QFont gespeicherteSchriftart(const std::string& nameCp1252, int punkte, std::uin
         schrift.setItalic(stil >= 2);
     }
     return schrift;
+}
+
+QFont dialogVorgabe(const QFont& gespeichert) {
+    QFont vorgabe(gespeichert);
+    vorgabe.setFamily(QFontInfo(gespeichert).family());
+    return vorgabe;
+}
+
+QString zuSpeichernderName(const QFont& gewaehlt, const QFont& gespeichert) {
+    const QString familie = gewaehlt.family();
+    if (familie == QFontInfo(gespeichert).family()) {
+        return gespeichert.family();
+    }
+    return familie;
 }
 
 std::uint8_t schriftstilVon(const QFont& schrift) {

@@ -5,6 +5,8 @@
 #include "platform/zeichensatz.h"
 #include "ui/eigene_texte_seite.h"
 
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -452,6 +454,89 @@ private slots:
         QTest::mouseClick(a.seite->uebungsfeld()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(pause.count(), 1);
         QCOMPARE(a.markiert(), QStringLiteral("b"));
+    }
+
+    void umschaltReturnMachtEinenGewoehnlichenZeilenumbruch_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("zusatz");
+        QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
+        QTest::newRow("Strg+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Enter") << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier);
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    }
+
+    void umschaltReturnMachtEinenGewoehnlichenZeilenumbruch() {
+        QFETCH(int, taste);
+        QFETCH(int, zusatz);
+        Aufbau a;
+        QTest::mouseClick(a.seite->neuErstellenKnopf(), Qt::LeftButton);
+        QPlainTextEdit* editor = a.seite->editor();
+        QTest::keyClicks(editor, QStringLiteral("ab"));
+        QTest::keyClick(editor, Qt::Key(taste), Qt::KeyboardModifiers(zusatz));
+        QTest::keyClicks(editor, QStringLiteral("cd"));
+        QCOMPARE(editor->document()->blockCount(), 2);
+        QVERIFY(!editor->document()->toRawText().contains(QChar::LineSeparator));
+        a.speichern = a.pfad("zwei.TXT");
+        Meldungsbeantworter meldungen;
+        QTest::mouseClick(a.seite->speichernKnopf(), Qt::LeftButton);
+        QVERIFY(meldungen.texte().isEmpty());
+        QCOMPARE(a.lesen("zwei.TXT"), std::string("ab\r\ncd"));
+    }
+
+    void zeichenOhneTextWerdenAbgewiesenUndGenannt_data() {
+        QTest::addColumn<QString>("zeichen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Zeilentrenner") << QString(QChar(0x2028)) << QStringLiteral("U+2028 (Zeilentrenner)");
+        QTest::newRow("Absatztrenner") << QString(QChar(0x2029)) << QStringLiteral("U+2029 (Absatztrenner)");
+        QTest::newRow("C1-Steuerzeichen") << QString(QChar(0x85)) << QStringLiteral("U+0085 (Steuerzeichen)");
+    }
+
+    void zeichenOhneTextWerdenAbgewiesenUndGenannt() {
+        QFETCH(QString, zeichen);
+        QFETCH(QString, name);
+        Aufbau a;
+        QTest::mouseClick(a.seite->neuErstellenKnopf(), Qt::LeftButton);
+        QPlainTextEdit* editor = a.seite->editor();
+        QTest::keyClicks(editor, QStringLiteral("ab"));
+        {
+            // Typed, as a keyboard or an input method delivers it.
+            Meldungsantwort ok(QMessageBox::Ok);
+            tasteDruecken(editor, 0, zeichen);
+            QVERIFY(ok.beantwortet());
+            QVERIFY2(ok.text().contains(name), qPrintable(ok.text()));
+        }
+        QCOMPARE(editor->document()->toRawText(), QStringLiteral("ab"));
+        {
+            // Pasted amid text with a tab, a form feed and line breaks of both kinds.
+            QGuiApplication::clipboard()->setText(QStringLiteral("x") + zeichen +
+                                                  QStringLiteral("y\tz\fw\r\nv\nu"));
+            Meldungsantwort ok(QMessageBox::Ok);
+            QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(ok.beantwortet());
+            QVERIFY2(ok.text().contains(name), qPrintable(ok.text()));
+            QVERIFY2(ok.text().contains(QStringLiteral("U+000C (Seitenvorschub)")), qPrintable(ok.text()));
+        }
+        QCOMPARE(editor->toPlainText(), QStringLiteral("abxy\tzw\nv\nu"));
+        QCOMPARE(editor->document()->blockCount(), 3);
+    }
+
+    void schriftdialogZeigtDieGespeicherteSchrift() {
+        Aufbau a;
+        a.sitzung.schriftarten[2] = "Courier New";
+        a.sitzung.schriftgroessen[2] = 16;
+        a.sitzung.schriftstil3 = 1;
+        a.seite->schriftAnwenden();
+        const std::optional<QFont> gezeigt =
+            schriftdialogMitOk([&] { QTest::mouseClick(a.seite->schriftKnopf(), Qt::LeftButton); });
+        QVERIFY(gezeigt);
+        QCOMPARE(gezeigt->family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
+        QCOMPARE(gezeigt->pointSize(), 16);
+        QVERIFY(gezeigt->bold());
+        QVERIFY(!gezeigt->italic());
+        // OK without a change keeps the learner's font.
+        QCOMPARE(a.sitzung.schriftarten[2], std::string("Courier New"));
+        QCOMPARE(int(a.sitzung.schriftgroessen[2]), 16);
+        QCOMPARE(int(a.sitzung.schriftstil3), 1);
     }
 
     void schriftAendernSetztSchriftDerEigenenTexte() {

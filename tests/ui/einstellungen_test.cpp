@@ -44,7 +44,7 @@ void klicken(QWidget* w) {
 struct Angemeldet : Testfenster {
     Angemeldet() {
         anmelden(QStringLiteral("anna"));
-        fenster->einstellungenaktiviert();
+        QTest::mouseClick(hauptmenueKnopf(*fenster, QStringLiteral("&Einstellungen")), Qt::LeftButton);
     }
     ui::EinstellungenSeite& e() { return *fenster->einstellungen(); }
 };
@@ -224,7 +224,7 @@ private slots:
         klicken(t.e().schriftZiele()[1]);
         QVERIFY(t.e().schriftZiele()[1]->isChecked());
         t.e().schriftartKnopf()->click();
-        QCOMPARE(vorgabe.family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(vorgabe.family(), QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
         QCOMPARE(vorgabe.pointSize(), 18);
         QVERIFY(vorgabe.bold());
         QVERIFY(!vorgabe.italic());
@@ -247,6 +247,46 @@ private slots:
         QCOMPARE(t.sitzung().schriftstil2, 3);
         QCOMPARE(t.fenster->einstellungen()->schriftTexte()[1]->text(), QStringLiteral("Schöne Größe"));
         QVERIFY(t.fenster->einstellungen()->schriftTexte()[1]->font().bold());
+    }
+
+    void schriftdialogZeigtDieGespeicherteSchriftUndOkAendertNichts_data() {
+        QTest::addColumn<int>("ziel");
+        QTest::addColumn<QString>("familie");
+        QTest::addColumn<int>("groesse");
+        QTest::addColumn<int>("stil");
+        // A new learner's fonts at 800 x 600, and a changed word exercise font.
+        QTest::newRow("Buchstabenübung") << 0 << QStringLiteral("Times New Roman") << 255 << 0;
+        QTest::newRow("Wortübung") << 1 << QStringLiteral("Times New Roman") << 18 << 1;
+        QTest::newRow("Eigene Texte") << 2 << QStringLiteral("Times New Roman") << 14 << 0;
+        QTest::newRow("Courier New kursiv") << 1 << QStringLiteral("Courier New") << 20 << 2;
+        QTest::newRow("Courier New fett kursiv") << 2 << QStringLiteral("Courier New") << 12 << 3;
+    }
+
+    void schriftdialogZeigtDieGespeicherteSchriftUndOkAendertNichts() {
+        QFETCH(int, ziel);
+        QFETCH(QString, familie);
+        QFETCH(int, groesse);
+        QFETCH(int, stil);
+        Angemeldet t;
+        Sitzung& s = t.sitzung();
+        s.schriftarten[std::size_t(ziel)] = familie.toStdString();
+        s.schriftgroessen[std::size_t(ziel)] = std::uint8_t(groesse);
+        if (ziel == 1) {
+            s.schriftstil2 = std::uint8_t(stil);
+        } else if (ziel == 2) {
+            s.schriftstil3 = std::uint8_t(stil);
+        }
+        const auto vorher = std::tuple(s.schriftarten, s.schriftgroessen, s.schriftstil2, s.schriftstil3);
+        klicken(t.e().schriftZiele()[ziel]);
+        const std::optional<QFont> gezeigt =
+            schriftdialogMitOk([&] { QTest::mouseClick(t.e().schriftartKnopf(), Qt::LeftButton); });
+        QVERIFY(gezeigt);
+        // Where the family is not installed, the one that stands in for it (Liberation Serif or Mono).
+        QCOMPARE(gezeigt->family(), QFontInfo(QFont(familie)).family());
+        QCOMPARE(gezeigt->pointSize(), groesse);
+        QCOMPARE(gezeigt->bold(), stil == 1 || stil == 3);
+        QCOMPARE(gezeigt->italic(), stil >= 2);
+        QCOMPARE(std::tuple(s.schriftarten, s.schriftgroessen, s.schriftstil2, s.schriftstil3), vorher);
     }
 
     void schriftnamenAusserhalbVonWindows1252WerdenAbgelehntUndLangeGekuerzt() {
