@@ -142,6 +142,5 @@ int main(int argc, char** argv) {
         fenster.setGeometry(schirm->availableGeometry());
     }
     fenster.showMaximized();
-    QTimer::singleShot(0, &fenster, &tastwerk::ui::Hauptfenster::speicherPruefen);
     return app.exec();
 }

@@ -45,24 +45,14 @@ public:
                      const Masse& m, QWidget* fenster);
     ~EigeneTexteSeite() override;
 
-    // The handlers of the menu screen and of the main menu popup. Those that open a file return
-    // whether one was chosen and read.
+    // The handlers of the main menu popup and the Extras button.
     void MenueEigeneTexte();
-    bool textladen();
-    void TextErstellen();
-    bool Textaendern();
-    void BitBtn6Click();
     void MenueTextladen();
     void MenueTextErstellen();
     void MenueTextaendern();
-    // "Schriftgröße ändern": the font of the own texts.
-    void schriftAendern();
     // Gives both text areas the own texts' font, size and style of the session.
     void schriftAnwenden();
 
-    // "Start" of the preview and "Neu anfangen" of the exercise.
-    void bitbtn5Click();
-    void Button34Click();
     // One keystroke of the exercise (Windows-1252; 127 shows the display again).
     void taste(Zeichen k);
 
@@ -123,6 +113,17 @@ signals:
     void pauseVerlangt();
 
 private:
+    // The buttons of the screens. Those that open a file return whether one was chosen and read.
+    bool textladen();
+    void TextErstellen();
+    bool Textaendern();
+    void BitBtn6Click();
+    // "Schriftgröße ändern": the font of the own texts.
+    void schriftAendern();
+    // "Start" of the preview and "Neu anfangen" of the exercise.
+    void bitbtn5Click();
+    void Button34Click();
+
     void menueAnlegen(const Masse& m);
     void untenAnlegen(const Masse& m);
     void uebungAnlegen(const Masse& m);

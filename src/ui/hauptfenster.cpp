@@ -162,7 +162,8 @@ void Hauptfenster::init() {
     // 4.
     logo_->setToolTip(QStringLiteral("Tastwerk für Windows 95"));
 
-    // 6. The free space check runs once the window is shown (speicherPruefen).
+    // 6. The free space check, once the window is shown.
+    QTimer::singleShot(0, this, &Hauptfenster::speicherPruefen);
 
     // 7. Start values.
     seiten_.tastatur->show();

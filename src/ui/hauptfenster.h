@@ -86,9 +86,17 @@ public:
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
 
-    // The free space check of the start-up, run once the window is shown.
-    void speicherPruefen();
+    // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
+    // exercise, 5 user table.
+    int hilfekontext() const;
+    Hilfefenster* hilfefenster() const { return hilfe_; }
+    Infofenster* infofenster() const { return info_; }
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+
+private:
     // The navigation of the main menu.
     void einstellungenaktiviert();
     void extrasZeigen();
@@ -108,22 +116,11 @@ public:
     // The help window: its contents, or the topic of the screen in front (F1).
     void hilfe1Click();
     void hilfeThema();
-    // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
-    // exercise, 5 user table.
-    int hilfekontext() const;
+    void init();
     // The application lost the focus: a running exercise pauses.
     void deaktiviert();
-    Hilfefenster* hilfefenster() const { return hilfe_; }
-    Infofenster* infofenster() const { return info_; }
-    // Shows a modal dialog; tests replace it to answer without a user.
-    std::function<void(QDialog*)> dialogZeigen;
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* ziel, QEvent* e) override;
-
-private:
-    void init();
+    // The free space check of the start-up, run once the window is shown.
+    void speicherPruefen();
     void editfeld(int taste, int laengeVorher, const QString& textVorher);
     bool anmelden(const QString& name);
     // The file `pfad` is no user file: the learner chooses another folder for the user file and the

@@ -54,7 +54,6 @@ void Hauptfenster::inhalteAnlegen() {
 
     hilfe_ = new Hilfefenster(datenordner(), this);
     info_ = new Infofenster(this);
-    dialogZeigen = [](QDialog* d) { d->exec(); };
 
     // The keyboard screen's popup sets the lettering colour of the keys.
     tastaturPopup_ = new QMenu(this);
@@ -261,7 +260,7 @@ void Hauptfenster::info1Click() {
         vorher[k] = knoepfe[k]->isEnabled();
         knoepfe[k]->setEnabled(false);
     }
-    dialogZeigen(info_);
+    info_->exec();
     if (pausiertHier && steuerung_->pausiert()) {
         steuerung_->bpause();
     }

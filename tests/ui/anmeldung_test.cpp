@@ -5,12 +5,14 @@
 #include "ui/begruessungstext.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/namensfeld.h"
+#include "ui/signalwaechter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QtTest>
 
+#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -231,7 +233,7 @@ private slots:
         t.sitzung().stimme = true;
         t.sitzung().schriftarten[1] = "Courier New";
         t.sitzung().schriftstil2 = 3;
-        t.fenster->beendenOhneFrage();
+        t.beenden();
         t.neuStarten();
         t.anmelden(QStringLiteral("anna"));
         ui::EinstellungenSeite* e = t.fenster->einstellungen();
@@ -290,15 +292,19 @@ private slots:
         QVERIFY(!t.fenster->isVisible());
     }
 
-    void beendenOhneFrageSpeichertOhneZuFragen() {
+    void terminierenSpeichertOhneZuFragen() {
         Testfenster t;
         t.anmelden(QStringLiteral("anna"));
         t.sitzung().lektionNr = 3;
+        // As the program's start connects them: SIGTERM ends the program without the question.
+        ui::Signalwaechter waechter;
+        QObject::connect(&waechter, &ui::Signalwaechter::beendenVerlangt, t.fenster.get(),
+                         &ui::Hauptfenster::beendenOhneFrage);
         Meldungsantwort keine(QMessageBox::Yes, 300);
-        t.fenster->beendenOhneFrage();
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!t.fenster->isVisible());
         QTest::qWait(350);
         QVERIFY(!keine.beantwortet());
-        QVERIFY(!t.fenster->isVisible());
         QCOMPARE(gespeicherte(t)[0].lektionNr, 3);
     }
 
@@ -385,16 +391,18 @@ private slots:
     void zuWenigSpeicherWirdBeimStartGemeldet() {
         Testfenster t;
         t.datentraeger.frei = 1500;
-        Meldungsantwort ok(QMessageBox::Ok);
-        t.fenster->speicherPruefen();
-        QVERIFY(ok.beantwortet());
-        QCOMPARE(ok.text(),
-                 QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
-                                "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
+        {
+            Meldungsantwort ok(QMessageBox::Ok);
+            t.neuStarten();
+            QTRY_VERIFY(ok.beantwortet());
+            QCOMPARE(ok.text(),
+                     QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
+                                    "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
+        }
         t.datentraeger.frei.reset(); // unreadable: no message
-        Meldungsantwort keine(QMessageBox::Ok, 200);
-        t.fenster->speicherPruefen();
-        QTest::qWait(250);
+        Meldungsantwort keine(QMessageBox::Ok, 300);
+        t.neuStarten();
+        QTest::qWait(350);
         QVERIFY(!keine.beantwortet());
     }
 

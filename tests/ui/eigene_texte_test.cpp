@@ -4,6 +4,8 @@
 
 #include "platform/zeichensatz.h"
 #include "ui/eigene_texte_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/seiten.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -21,46 +23,31 @@ using namespace tastwerk::test;
 
 namespace {
 
-// The three own-text groups on a surface of their own, with a fresh program folder and dialogs that
-// answer with the paths the test sets.
+// A signed-in learner in the main window with the screen "Eigene Texte üben" opened from Extras; the
+// file dialogs answer with the paths the test sets.
 struct Aufbau {
-    TempOrdner ordner;
-    MerkKlang klang;
-    Sitzung sitzung;
-    ui::Masse masse;
-    QWidget flaeche;
-    ui::EigeneTexteSeite* seite = nullptr;
+    Testfenster t;
+    ui::Hauptfenster& f;
+    ui::EigeneTexteSeite* seite;
     QString oeffnen;   // the path the open dialog returns, empty: cancelled
     QString speichern; // the path the save dialog returns
     QString geoeffnetIn;
 
-    Aufbau() {
-        sitzung.programmordner = ordner.pfad();
-        std::filesystem::create_directory(texte());
-        flaeche.resize(800, 600);
-        auto gruppe = [this] {
-            auto* g = new QGroupBox(QStringLiteral("Eigene Texte üben"), &flaeche);
-            g->setGeometry(8, 120, 784, 252);
-            g->hide();
-            return g;
-        };
-        QGroupBox* menue = gruppe();
-        QGroupBox* unten = gruppe();
-        QGroupBox* uebung = gruppe();
-        seite = new ui::EigeneTexteSeite(menue, unten, uebung, sitzung, klang, masse, &flaeche);
+    Aufbau() : f(*t.fenster) {
+        t.anmelden(QStringLiteral("anna")); // makes the folder "Texte"
+        seite = f.eigeneTexte();
         seite->dateiOeffnen = [this](const QString& o) {
             geoeffnetIn = o;
             return oeffnen;
         };
         seite->dateiSpeichern = [this](const QString&) { return speichern; };
-        // What the main window does at the start.
-        QObject::connect(seite, &ui::EigeneTexteSeite::uebungGestartet, seite,
-                         [this] { sitzung.eigeneTexteLaeuft = true; });
-        flaeche.show();
-        seite->MenueEigeneTexte();
+        QTest::mouseClick(hauptmenueKnopf(f, QStringLiteral("E&xtras")), Qt::LeftButton);
+        QTest::mouseClick(f.extras()->eigeneTexte(), Qt::LeftButton);
+        QVERIFY(seite->menueRahmen()->isVisible());
     }
 
-    std::string texte() const { return ordner.datei("Texte"); }
+    Sitzung& sitzung() { return t.sitzung(); }
+    std::string texte() const { return t.datei("Texte"); }
     QString pfad(const std::string& name) const { return QString::fromStdString(texte() + "/" + name); }
     void schreiben(const std::string& name, const std::string& bytes) const {
         std::ofstream(texte() + "/" + name, std::ios::binary) << bytes;
@@ -69,22 +56,36 @@ struct Aufbau {
         std::ifstream ein(texte() + "/" + name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(ein), {});
     }
+    void klicken(QWidget* knopf) { QTest::mouseClick(knopf, Qt::LeftButton); }
+    // "Text üben" with the file chosen in the open dialog.
     void laden(const std::string& name) {
         oeffnen = pfad(name);
-        QVERIFY(seite->textladen());
+        klicken(seite->textUebenKnopf());
+        QVERIFY(seite->startKnopf()->isVisible());
     }
+    // "Text ändern" with the file chosen in the open dialog.
     void aendern(const std::string& name) {
         oeffnen = pfad(name);
-        QVERIFY(seite->Textaendern());
+        klicken(seite->aendernKnopf());
+        QCOMPARE(seite->geaenderteDatei(), oeffnen);
     }
-    // Types a UTF-8 text as Windows-1252 keystrokes.
-    void tippen(const std::string& utf8) {
-        const std::optional<std::string> tasten = utf8ZuCp1252(utf8);
-        QVERIFY(tasten);
-        for (const char c : *tasten) {
-            seite->taste(static_cast<Zeichen>(c));
+    void starten() { klicken(seite->startKnopf()); }
+    void speichernKlicken() { klicken(seite->speichernKnopf()); }
+    // Types a UTF-8 text into the main window, as the learner does during the exercise.
+    void tippen(const std::string& utf8) { test::tippen(&f, QString::fromStdString(utf8)); }
+    void zeilenende() { tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r")); }
+    // Types into the editor, a line break with Return.
+    void schreibenImEditor(const QString& text) {
+        QPlainTextEdit* editor = seite->editor();
+        const QStringList zeilen = text.split(QLatin1Char('\n'));
+        for (qsizetype k = 0; k < zeilen.size(); ++k) {
+            if (k > 0) {
+                QTest::keyClick(editor, Qt::Key_Return);
+            }
+            test::tippen(editor, zeilen[k]);
         }
     }
+    void ansEnde() { QTest::keyClick(seite->editor(), Qt::Key_End, Qt::ControlModifier); }
     QString ersteZeile() const { return seite->uebungsfeld()->document()->firstBlock().text(); }
     QString markiert() const { return seite->uebungsfeld()->textCursor().selectedText(); }
 };
@@ -115,7 +116,7 @@ private slots:
 
         // A cancelled choice leaves the preview as it is.
         a.oeffnen.clear();
-        QVERIFY(!a.seite->textladen());
+        a.klicken(a.seite->textUebenKnopf());
         QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 123"));
         QVERIFY(a.seite->startKnopf()->isVisible());
     }
@@ -130,12 +131,12 @@ private slots:
     void neuerTextUeberschreibtEineBestehendeDateiNurNachJa() {
         Aufbau a;
         a.schreiben("brief.TXT", "alt\r\n");
-        a.seite->TextErstellen();
+        a.klicken(a.seite->neuErstellenKnopf());
         QCOMPARE(a.seite->untenRahmen()->title(), QStringLiteral("Eigenen Text erstellen:"));
         QCOMPARE(a.seite->speichernKnopf()->text(), QStringLiteral("Text speichern"));
         QVERIFY(!a.seite->editor()->isReadOnly());
         QVERIFY(!a.seite->startKnopf()->isVisible());
-        a.seite->editor()->setPlainText(QStringLiteral("Maße\nneu"));
+        a.schreibenImEditor(QStringLiteral("Maße\nneu"));
         a.speichern = a.pfad("brief.TXT");
         {
             Meldungsantwort nein(QMessageBox::No);
@@ -169,8 +170,8 @@ private slots:
         QCOMPARE(a.seite->speichernKnopf()->text(), QStringLiteral("Änderungen speichern"));
         QVERIFY(a.seite->speichernKnopf()->isEnabled());
         QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("eins\nzwei\n"));
-        a.seite->editor()->moveCursor(QTextCursor::End);
-        a.seite->editor()->insertPlainText(QStringLiteral("drei"));
+        a.ansEnde();
+        a.schreibenImEditor(QStringLiteral("drei"));
         Meldungsbeantworter keine;
         a.seite->speichernKnopf()->click();
         QVERIFY(keine.texte().isEmpty());
@@ -182,17 +183,13 @@ private slots:
         a.schreiben("text.TXT", "eins\r\n");
         a.aendern("text.TXT");
         a.oeffnen.clear();
-        QVERIFY(!a.seite->Textaendern());
+        a.klicken(a.seite->aendernKnopf());
         QVERIFY(a.seite->editor()->toPlainText().isEmpty());
         QVERIFY(!a.seite->editor()->isReadOnly());
         QVERIFY(a.seite->geaenderteDatei().isEmpty());
         QVERIFY(!a.seite->speichernKnopf()->isEnabled());
-        a.seite->editor()->setPlainText(QStringLiteral("etwas anderes"));
-        {
-            Meldungsantwort ok(QMessageBox::Ok);
-            a.seite->BitBtn6Click();
-            QVERIFY(ok.beantwortet());
-        }
+        a.schreibenImEditor(QStringLiteral("etwas anderes"));
+        a.speichernKlicken(); // the button is grey: nothing happens
         QCOMPARE(a.lesen("text.TXT"), std::string("eins\r\n"));
 
         // Nor after "Text üben".
@@ -203,14 +200,15 @@ private slots:
 
     void abgebrochenesAendernAusDemHauptmenueLaesstDasHauptmenue() {
         Aufbau a;
-        a.seite->menueRahmen()->hide();
+        a.klicken(a.seite->hauptmenueKnopf());
+        QVERIFY(a.f.seiten().hauptmenue->isVisible());
         a.oeffnen.clear();
-        a.seite->MenueTextaendern();
+        a.f.aktionen().textAendern->trigger();
         QVERIFY(!a.seite->untenRahmen()->isVisible());
         QVERIFY(!a.seite->menueRahmen()->isVisible());
         a.schreiben("text.TXT", "eins");
         a.oeffnen = a.pfad("text.TXT");
-        a.seite->MenueTextaendern();
+        a.f.aktionen().textAendern->trigger();
         QVERIFY(a.seite->menueRahmen()->isVisible());
         QVERIFY(a.seite->untenRahmen()->isVisible());
     }
@@ -229,7 +227,7 @@ private slots:
         QSignalSpy gestartet(a.seite, &ui::EigeneTexteSeite::uebungGestartet);
         QSignalSpy anzeigen(a.seite, &ui::EigeneTexteSeite::anzeigeGeaendert);
         QSignalSpy beginn(a.seite, &ui::EigeneTexteSeite::uebungsbeginn);
-        a.seite->startKnopf()->click();
+        a.starten();
         QCOMPARE(gestartet.count(), 1);
         QCOMPARE(anzeigen.count(), 1);
         QVERIFY(a.seite->uebungRahmen()->isVisible());
@@ -248,7 +246,7 @@ private slots:
         QVERIFY(a.seite->returnHinweis()->isVisible());
         QCOMPARE(a.seite->returnHinweis()->toolTip(), QStringLiteral("Bitte drücken Sie <RETURN>."));
         QCOMPARE(a.seite->uebung()->anzeige().sollzeichen, ZeichenReturn);
-        a.seite->taste(ZeichenReturn);
+        a.zeilenende();
         QVERIFY(!a.seite->returnHinweis()->isVisible());
         QCOMPARE(a.ersteZeile(), QString::fromUtf8("Ärger"));
         QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 2 von 2"));
@@ -256,8 +254,11 @@ private slots:
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
 
         // Changed and saved without a change, the file comes back byte for byte.
+        a.klicken(a.seite->uebungHauptmenueKnopf());
+        a.klicken(hauptmenueKnopf(a.f, QStringLiteral("E&xtras")));
+        a.klicken(a.f.extras()->eigeneTexte());
         a.aendern("umlaute.TXT");
-        a.seite->BitBtn6Click();
+        a.speichernKlicken();
         QCOMPARE(a.lesen("umlaute.TXT"), inhalt);
     }
 
@@ -268,7 +269,7 @@ private slots:
         a.oeffnen = a.pfad("smiley.TXT");
         {
             Meldungsantwort ok(QMessageBox::Ok);
-            QVERIFY(a.seite->textladen());
+            a.klicken(a.seite->textUebenKnopf());
             QVERIFY(ok.beantwortet());
             QVERIFY(ok.text().contains(QString::fromUtf8("\"☺\"")));
             QVERIFY(!ok.text().contains(QString::fromUtf8("€")));
@@ -276,13 +277,13 @@ private slots:
         QVERIFY(!a.seite->startKnopf()->isEnabled());
         {
             Meldungsantwort ok(QMessageBox::Ok);
-            QVERIFY(a.seite->Textaendern());
+            a.klicken(a.seite->aendernKnopf());
             QVERIFY(ok.beantwortet());
         }
         // A UTF-8 file keeps them.
-        a.seite->editor()->moveCursor(QTextCursor::End);
-        a.seite->editor()->insertPlainText(QString::fromUtf8("♥"));
-        a.seite->BitBtn6Click();
+        a.ansEnde();
+        a.schreibenImEditor(QString::fromUtf8("♥"));
+        a.speichernKlicken();
         QCOMPARE(a.lesen("smiley.TXT"), inhalt + "\xE2\x99\xA5");
     }
 
@@ -321,11 +322,11 @@ private slots:
         a.schreiben("alt.TXT", "Ma\xDF"
                                "e\r\n");
         a.aendern("alt.TXT");
-        a.seite->editor()->moveCursor(QTextCursor::End);
-        a.seite->editor()->insertPlainText(QString::fromUtf8("☺"));
+        a.ansEnde();
+        a.schreibenImEditor(QString::fromUtf8("☺"));
         {
             Meldungsantwort nein(QMessageBox::No);
-            a.seite->BitBtn6Click();
+            a.speichernKlicken();
             QVERIFY(nein.beantwortet());
             QVERIFY(nein.text().contains(QString::fromUtf8("\"☺\"")));
             QVERIFY(nein.text().contains(QStringLiteral("UTF-8")));
@@ -334,14 +335,14 @@ private slots:
                                                  "e\r\n"));
         {
             Meldungsantwort ja(QMessageBox::Yes);
-            a.seite->BitBtn6Click();
+            a.speichernKlicken();
             QVERIFY(ja.beantwortet());
         }
         QCOMPARE(a.lesen("alt.TXT"), std::string("Ma\xC3\x9F"
                                                  "e\r\n\xE2\x98\xBA"));
         // From now on the file is UTF-8: saving again asks nothing.
         Meldungsbeantworter keine;
-        a.seite->BitBtn6Click();
+        a.speichernKlicken();
         QVERIFY(keine.texte().isEmpty());
     }
 
@@ -352,18 +353,18 @@ private slots:
         a.oeffnen = a.pfad("verschwunden.TXT");
         {
             Meldungsantwort ok(QMessageBox::Ok);
-            QVERIFY(!a.seite->textladen());
+            a.klicken(a.seite->textUebenKnopf());
             QVERIFY(ok.beantwortet());
             QVERIFY(ok.text().startsWith(QStringLiteral("Der Text konnte nicht gelesen werden.")));
         }
         QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("eins"));
 
-        a.seite->TextErstellen();
-        a.seite->editor()->setPlainText(QStringLiteral("mein Text"));
+        a.klicken(a.seite->neuErstellenKnopf());
+        a.schreibenImEditor(QStringLiteral("mein Text"));
         a.speichern = a.pfad("fehlt/neu.TXT");
         {
             Meldungsantwort ok(QMessageBox::Ok);
-            a.seite->BitBtn6Click();
+            a.speichernKlicken();
             QVERIFY(ok.beantwortet());
             QVERIFY(ok.text().startsWith(QStringLiteral("Der Text konnte nicht gespeichert werden.")));
         }
@@ -375,17 +376,17 @@ private slots:
         Aufbau a;
         a.schreiben("kurz.TXT", "ab");
         a.laden("kurz.TXT");
-        a.seite->bitbtn5Click();
+        a.starten();
         QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 1"));
         a.tippen("ab");
         QVERIFY(a.seite->returnHinweis()->isVisible());
         // At the line end only Return moves on.
-        a.seite->taste('x');
+        a.tippen("x");
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
         QVERIFY(!a.seite->uebung()->textendeErreicht());
         QSignalSpy ende(a.seite, &ui::EigeneTexteSeite::textendeErreicht);
         Meldungsantwort ok(QMessageBox::Ok);
-        a.seite->taste(ZeichenReturn);
+        a.zeilenende();
         QVERIFY(ok.beantwortet());
         QCOMPARE(ok.titel(), QStringLiteral("Textende"));
         QCOMPARE(ok.text(), QStringLiteral("\nSie haben das Textende erreicht!\n"));
@@ -393,7 +394,7 @@ private slots:
         QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
         QVERIFY(!a.seite->returnHinweis()->isVisible());
         // Further keys change nothing.
-        a.seite->taste('a');
+        a.tippen("a");
         QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
     }
 
@@ -406,7 +407,7 @@ private slots:
         a.schreiben("lang.TXT", zeile + "\r\n");
         a.laden("lang.TXT");
         QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 1   Zeichen: 120"));
-        a.seite->bitbtn5Click();
+        a.starten();
         a.tippen(zeile.substr(0, 299));
         QCOMPARE(a.markiert(), QString(QLatin1Char(zeile[299])));
         QCOMPARE(a.seite->uebung()->textposition(), 300u);
@@ -415,7 +416,7 @@ private slots:
         a.tippen(zeile.substr(299));
         QVERIFY(a.seite->returnHinweis()->isVisible());
         Meldungsantwort ok(QMessageBox::Ok);
-        a.seite->taste(ZeichenReturn);
+        a.zeilenende();
         QVERIFY(ok.beantwortet());
         QCOMPARE(a.seite->uebung()->anschlaege(), 301u);
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
@@ -425,16 +426,16 @@ private slots:
         Aufbau a;
         a.schreiben("drei.TXT", "eins\r\nzwei\r\ndrei\r\n");
         a.laden("drei.TXT");
-        a.seite->bitbtn5Click();
+        a.starten();
         QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
         a.tippen("eins");
-        a.seite->taste(ZeichenReturn);
+        a.zeilenende();
         a.tippen("zx");
         QCOMPARE(a.ersteZeile(), QStringLiteral("zwei"));
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
 
         QSignalSpy neu(a.seite, &ui::EigeneTexteSeite::neuBegonnen);
-        a.seite->neuAnfangenKnopf()->click();
+        a.klicken(a.seite->neuAnfangenKnopf());
         QCOMPARE(neu.count(), 1);
         QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
         QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("eins\nzwei\ndrei"));
@@ -448,7 +449,7 @@ private slots:
         Aufbau a;
         a.schreiben("text.TXT", "abc");
         a.laden("text.TXT");
-        a.seite->bitbtn5Click();
+        a.starten();
         a.tippen("a");
         QSignalSpy pause(a.seite, &ui::EigeneTexteSeite::pauseVerlangt);
         QTest::mouseClick(a.seite->uebungsfeld()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
@@ -522,10 +523,17 @@ private slots:
 
     void schriftdialogZeigtDieGespeicherteSchrift() {
         Aufbau a;
-        a.sitzung.schriftarten[2] = "Courier New";
-        a.sitzung.schriftgroessen[2] = 16;
-        a.sitzung.schriftstil3 = 1;
-        a.seite->schriftAnwenden();
+        // The learner's record holds Courier New, 16 point, bold.
+        a.sitzung().schriftarten[2] = "Courier New";
+        a.sitzung().schriftgroessen[2] = 16;
+        a.sitzung().schriftstil3 = 1;
+        a.t.beenden();
+        a.t.neuStarten();
+        a.t.anmelden(QStringLiteral("anna"));
+        a.seite = a.t.fenster->eigeneTexte();
+        QTest::mouseClick(hauptmenueKnopf(*a.t.fenster, QStringLiteral("E&xtras")), Qt::LeftButton);
+        QTest::mouseClick(a.t.fenster->extras()->eigeneTexte(), Qt::LeftButton);
+        a.klicken(a.seite->neuErstellenKnopf());
         const std::optional<QFont> gezeigt =
             schriftdialogMitOk([&] { QTest::mouseClick(a.seite->schriftKnopf(), Qt::LeftButton); });
         QVERIFY(gezeigt);
@@ -534,9 +542,9 @@ private slots:
         QVERIFY(gezeigt->bold());
         QVERIFY(!gezeigt->italic());
         // OK without a change keeps the learner's font.
-        QCOMPARE(a.sitzung.schriftarten[2], std::string("Courier New"));
-        QCOMPARE(int(a.sitzung.schriftgroessen[2]), 16);
-        QCOMPARE(int(a.sitzung.schriftstil3), 1);
+        QCOMPARE(a.sitzung().schriftarten[2], std::string("Courier New"));
+        QCOMPARE(int(a.sitzung().schriftgroessen[2]), 16);
+        QCOMPARE(int(a.sitzung().schriftstil3), 1);
     }
 
     void schriftAendernSetztSchriftDerEigenenTexte() {
@@ -546,10 +554,11 @@ private slots:
             f.setItalic(true);
             return f;
         };
-        a.seite->schriftKnopf()->click();
-        QCOMPARE(a.sitzung.schriftarten[2], std::string("DejaVu Sans"));
-        QCOMPARE(int(a.sitzung.schriftgroessen[2]), 20);
-        QCOMPARE(int(a.sitzung.schriftstil3), 2);
+        a.klicken(a.seite->neuErstellenKnopf());
+        a.klicken(a.seite->schriftKnopf());
+        QCOMPARE(a.sitzung().schriftarten[2], std::string("DejaVu Sans"));
+        QCOMPARE(int(a.sitzung().schriftgroessen[2]), 20);
+        QCOMPARE(int(a.sitzung().schriftstil3), 2);
         QCOMPARE(a.seite->editor()->font().pointSize(), 20);
         QVERIFY(a.seite->uebungsfeld()->font().italic());
         QVERIFY(!a.seite->uebungsfeld()->font().bold());

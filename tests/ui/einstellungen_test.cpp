@@ -238,7 +238,7 @@ private slots:
         QVERIFY(t.e().schriftTexte()[1]->font().italic());
         QCOMPARE(geaendert.count(), 1);
 
-        t.fenster->beendenOhneFrage();
+        t.beenden();
         t.neuStarten();
         t.anmelden(QStringLiteral("anna"));
         QCOMPARE(t.sitzung().schriftarten[1], std::string("Sch\xF6ne Gr\xF6\xDF"

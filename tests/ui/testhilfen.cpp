@@ -128,6 +128,14 @@ void Testfenster::neuStarten() {
     fenster->show();
 }
 
+void Testfenster::beenden() {
+    Meldungsantwort ja(QMessageBox::Yes);
+    fenster->aktionen().beenden->trigger();
+    if (!ja.beantwortet() || fenster->isVisible()) {
+        qFatal("Tastwerk beenden ? wurde nicht gefragt oder das Fenster blieb offen");
+    }
+}
+
 void Testfenster::anmelden(const QString& name) {
     tippen(fenster->namensfeld(), name);
     tasteDruecken(fenster->namensfeld(), Qt::Key_Return, QStringLiteral("\r"));

@@ -75,6 +75,8 @@ struct Testfenster {
     std::string datei(const std::string& name) const { return ordner.datei(name); }
     // Types the name and Return into the name box.
     void anmelden(const QString& name);
+    // "Datei" → "Beenden", answered with Yes: the session is saved and the window closes.
+    void beenden();
     QSize bildschirm;
 };
 
