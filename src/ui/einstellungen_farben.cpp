@@ -58,13 +58,6 @@ void Farbepruefen(QMenu* hintergrundMenue, const std::array<Farbe, FarbgruppenAn
 }
 
 void EinstellungenSeite::standardDialogeSetzen() {
-    farbeWaehlen = [this](const QColor& vorgabe) -> std::optional<QColor> {
-        const QColor farbe = QColorDialog::getColor(vorgabe, rahmen_);
-        if (!farbe.isValid()) {
-            return std::nullopt;
-        }
-        return farbe;
-    };
     schriftWaehlen = [this](const QFont& vorgabe) -> std::optional<QFont> {
         bool ok = false;
         const QFont schrift = QFontDialog::getFont(&ok, vorgabe, rahmen_, QStringLiteral("Schriftart"),
@@ -110,11 +103,12 @@ void EinstellungenSeite::farbenAnzeigen() {
 }
 
 void EinstellungenSeite::farbeAendern(int k) {
-    const std::optional<QColor> gewaehlt = farbeWaehlen(alsQColor(sitzung_.farben[k]));
-    if (!gewaehlt || !gewaehlt->isValid()) {
-        return;
+    const QColor gewaehlt = QColorDialog::getColor(alsQColor(sitzung_.farben[k]), rahmen_, QString(),
+                                                   QColorDialog::DontUseNativeDialog);
+    if (!gewaehlt.isValid()) {
+        return; // cancelled
     }
-    const Farbe neu = alsFarbe(*gewaehlt);
+    const Farbe neu = alsFarbe(gewaehlt);
     if (neu == sitzung_.hintergrundfarbe) {
         QMessageBox::warning(rahmen_, QApplication::applicationName(),
                              QStringLiteral("Hintergrundfarbe = Vordergrundfarbe!\n\nBitte wählen Sie eine "

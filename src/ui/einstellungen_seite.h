@@ -68,8 +68,8 @@ public:
     // The font dialog for the text chosen by the radio buttons, preset with that text's font.
     void schriftAendern();
 
-    // The standard dialogs behind hooks: nothing means cancelled.
-    std::function<std::optional<QColor>(const QColor& vorgabe)> farbeWaehlen;
+    // The font dialog: the chosen font, nothing when cancelled. Tests answer with fonts that are not
+    // installed (names with umlauts, names Windows-1252 cannot hold), which the dialog cannot offer.
     std::function<std::optional<QFont>(const QFont& vorgabe)> schriftWaehlen;
 
 signals:

@@ -5,6 +5,7 @@
 #include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
 
+#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QtTest>
@@ -39,6 +40,38 @@ QColor knopffarbe(const QPushButton* knopf) {
 void klicken(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, w->height() / 2));
 }
+
+// Answers the colour dialog while it exists as a learner does: picks the colour and presses OK, or
+// cancels. Remembers the colour the dialog was opened with.
+class Farbdialogantwort {
+public:
+    explicit Farbdialogantwort(std::optional<QColor> antwort) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, antwort] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            timer_.stop();
+            vorgabe_ = dialog->currentColor();
+            beantwortet_ = true;
+            if (antwort) {
+                dialog->setCurrentColor(*antwort);
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    bool beantwortet() const { return beantwortet_; }
+    QColor vorgabe() const { return vorgabe_; }
+
+private:
+    QTimer timer_;
+    QColor vorgabe_;
+    bool beantwortet_ = false;
+};
 
 // A signed-in learner with the settings screen shown.
 struct Angemeldet : Testfenster {
@@ -140,37 +173,37 @@ private slots:
         Angemeldet t;
         ui::EinstellungenSeite& e = t.e();
         QSignalSpy geaendert(&e, &ui::EinstellungenSeite::farbenGeaendert);
-        QColor vorgabe;
-        QColor antwort;
-        e.farbeWaehlen = [&](const QColor& v) -> std::optional<QColor> {
-            vorgabe = v;
-            return antwort;
-        };
         t.sitzung().hintergrundfarbe = 0x00FF0000; // blue, as the index finger's default
-        antwort = QColor(0, 0, 255);
         {
-            Meldungsantwort ok(QMessageBox::Ok);
-            e.farbKnoepfe()[2]->click();
+            Farbdialogantwort blau(QColor(0, 0, 255));
+            Meldungsantwort ok(QMessageBox::Ok, 10000);
+            QTest::mouseClick(e.farbKnoepfe()[2], Qt::LeftButton);
+            QCOMPARE(blau.vorgabe(), QColor(0x80, 0x80, 0)); // the middle finger's olive
             QVERIFY(ok.beantwortet());
             QCOMPARE(ok.text(),
                      QStringLiteral("Hintergrundfarbe = Vordergrundfarbe!\n\nBitte wählen Sie eine "
                                     "andere Farbe!"));
         }
-        QCOMPARE(vorgabe, QColor(0x80, 0x80, 0)); // the middle finger's olive
         QCOMPARE(t.sitzung().farben[2], Farbe(0x00008080));
         QCOMPARE(knopffarbe(e.farbKnoepfe()[2]), QColor(0x80, 0x80, 0));
         QCOMPARE(geaendert.count(), 0);
 
         // Any other colour is taken and shown on the button.
-        antwort = QColor(0, 160, 0);
-        e.farbKnoepfe()[2]->click();
+        {
+            Farbdialogantwort gruen(QColor(0, 160, 0));
+            QTest::mouseClick(e.farbKnoepfe()[2], Qt::LeftButton);
+            QVERIFY(gruen.beantwortet());
+        }
         QCOMPARE(t.sitzung().farben[2], Farbe(0x0000A000));
         QCOMPARE(knopffarbe(e.farbKnoepfe()[2]), QColor(0, 160, 0));
         QCOMPARE(geaendert.count(), 1);
 
         // Cancelling the dialog keeps the colour.
-        e.farbeWaehlen = [](const QColor&) { return std::optional<QColor>(); };
-        e.farbKnoepfe()[4]->click();
+        {
+            Farbdialogantwort abbruch(std::nullopt);
+            QTest::mouseClick(e.farbKnoepfe()[4], Qt::LeftButton);
+            QVERIFY(abbruch.beantwortet());
+        }
         QCOMPARE(t.sitzung().farben[4], Farbe(0x00808080));
         QCOMPARE(geaendert.count(), 1);
 
