@@ -33,14 +33,24 @@ fehlschlag() {
 # A new X server on a free display; -noreset keeps its keyboard settings between clients.
 starte_x() {
     command -v Xvfb >/dev/null || fehlschlag "Xvfb ist nicht installiert"
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${1:-1024x768x24}" -noreset -nolisten tcp >"$ARBEIT/xvfb.log" 2>&1 &
-    X_PID=$!
-    local nummer=""
-    for _ in $(seq 1 100); do
-        if read -r -t 0.1 nummer <&"$fd" && [ -n "$nummer" ]; then break; fi
+    local nummer="" versuch
+    # On a busy machine Xvfb may take long to come up, or lose a race for a display number: wait up to
+    # 30 seconds, and try a second time if it ended.
+    for versuch in 1 2; do
+        exec {fd}<> <(:)
+        Xvfb -displayfd "$fd" -screen 0 "${1:-1024x768x24}" -noreset -nolisten tcp >"$ARBEIT/xvfb.log" 2>&1 &
+        X_PID=$!
+        for _ in $(seq 1 300); do
+            if read -r -t 0.1 nummer <&"$fd" && [ -n "$nummer" ]; then break; fi
+            kill -0 "$X_PID" 2>/dev/null || break
+        done
+        exec {fd}>&-
+        [ -n "$nummer" ] && break
+        kill "$X_PID" 2>/dev/null || true
+        wait "$X_PID" 2>/dev/null || true
+        X_PID=""
     done
-    [ -n "$nummer" ] || fehlschlag "Xvfb startet nicht"
+    [ -n "$nummer" ] || fehlschlag "Xvfb startet nicht: $(tail -n 3 "$ARBEIT/xvfb.log" | tr '\n' ' ')"
     export DISPLAY=":$nummer"
 }
 
