@@ -2,6 +2,7 @@
 
 #include "platform/datei.h"
 #include "session/benutzertabelle.h"
+#include "ui/leinwand.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -114,6 +115,7 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     feld->addWidget(frage_, 1);
     feld->addLayout(knoepfe);
     loeschfeld_->hide();
+    loeschfeld_->installEventFilter(this);
     connect(loeschen_, &QPushButton::clicked, this, &BenutzerdateiSeite::killhim);
     connect(abbruch_, &QPushButton::clicked, this, &BenutzerdateiSeite::nichtloeschen);
 
@@ -124,18 +126,19 @@ void BenutzerdateiSeite::groessenSetzen(bool gross) {
     const Masse& m = masse_;
     // The normal screen leaves room for the welcome text below it; a long list takes that room too.
     const int rand = m.h(100, 231) - m.h(100, 279);
+    const QRect seite = entwurf(rahmen_);
     const int seitenhoehe =
-        gross ? std::max(m.h(100, 231), m.h(50, 77) + m.h(5, 21) - rahmen_->y()) : m.h(100, 231);
+        gross ? std::max(m.h(100, 231), m.h(50, 77) + m.h(5, 21) - seite.y()) : m.h(100, 231);
     const int tabellenhoehe = seitenhoehe - rand;
-    rahmen_->resize(rahmen_->width(), seitenhoehe);
+    hoeheSetzen(rahmen_, seitenhoehe);
     const int links = m.s(8);
-    tabelle_->setGeometry(links, rand * 3 / 5, rahmen_->width() - 2 * links, tabellenhoehe);
+    const QRect t(links, rand * 3 / 5, seite.width() - 2 * links, tabellenhoehe);
+    platzieren(tabelle_, t);
 
-    const QRect t = tabelle_->geometry();
     const int feldbreite = std::min(t.width(), m.s(460));
-    const int feldhoehe = std::min(t.height(), std::max(m.s(150), loeschfeld_->sizeHint().height()));
-    loeschfeld_->setGeometry(t.x() + (t.width() - feldbreite) / 2, t.y() + (t.height() - feldhoehe) / 2,
-                             feldbreite, feldhoehe);
+    const int feldhoehe = std::min(t.height(), m.s(150));
+    platzieren(loeschfeld_, QRect(t.x() + (t.width() - feldbreite) / 2, t.y() + (t.height() - feldhoehe) / 2,
+                                  feldbreite, feldhoehe));
 }
 
 bool BenutzerdateiSeite::fuellen(const std::vector<Benutzerdatensatz>& saetze) {
@@ -167,6 +170,11 @@ bool BenutzerdateiSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
         ereignis->type() == QEvent::MouseButtonRelease) {
         const auto* maus = static_cast<QMouseEvent*>(ereignis);
         ben_loeschen(0, tabelle_->horizontalHeader()->logicalIndexAt(maus->position().toPoint()));
+    }
+    // The deletion panel stands in front of the table; the table waits hidden behind it.
+    if (objekt == loeschfeld_ &&
+        (ereignis->type() == QEvent::ShowToParent || ereignis->type() == QEvent::HideToParent)) {
+        tabelle_->setVisible(ereignis->type() == QEvent::HideToParent);
     }
     return QObject::eventFilter(objekt, ereignis);
 }

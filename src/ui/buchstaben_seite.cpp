@@ -1,9 +1,13 @@
 #include "ui/buchstaben_seite.h"
 
 #include "ui/farben.h"
+#include "ui/leinwand.h"
+
+#include <algorithm>
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace tastwerk::ui {
@@ -20,6 +24,38 @@ const std::array<Hintergrundwahl, 7> Hintergrundfarben = {{
 
 void Buchstabenfeld::contextMenuEvent(QContextMenuEvent* e) {
     emit kontextmenueVerlangt(e->globalPos());
+}
+
+void Buchstabenfeld::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    drawFrame(&maler);
+    const QString zeichen = text();
+    if (zeichen.isEmpty()) {
+        return;
+    }
+    const QRectF platz = QRectF(contentsRect()).adjusted(2, 2, -2, -2);
+    QFont schrift = font();
+    QFontMetricsF fm(schrift);
+    QRectF tinte = fm.tightBoundingRect(zeichen);
+    const double faktor = std::min({1.0, platz.width() / std::max(1.0, fm.horizontalAdvance(zeichen)),
+                                    platz.width() / std::max(1.0, tinte.width()),
+                                    platz.height() / std::max(1.0, tinte.height())});
+    if (faktor < 1) {
+        schrift.setPointSizeF(std::max(1.0, schrift.pointSizeF() * faktor));
+        fm = QFontMetricsF(schrift);
+        tinte = fm.tightBoundingRect(zeichen);
+    }
+    const double x = platz.center().x() - fm.horizontalAdvance(zeichen) / 2;
+    double grundlinie = platz.center().y() - (fm.ascent() + fm.descent()) / 2 + fm.ascent();
+    if (grundlinie + tinte.bottom() > platz.bottom()) {
+        grundlinie = platz.bottom() - tinte.bottom();
+    }
+    if (grundlinie + tinte.top() < platz.top()) {
+        grundlinie = platz.top() - tinte.top();
+    }
+    maler.setFont(schrift);
+    maler.setPen(palette().color(QPalette::WindowText));
+    maler.drawText(QPointF(x, grundlinie), zeichen);
 }
 
 BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
@@ -58,7 +94,7 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     const char* namen[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeigefinger", "Daumen"};
     for (int k = 0; k < 5; ++k) {
         legendentexte_[k] = new QLabel(QString::fromUtf8(namen[k]), legende_);
-        QFont fett = legendentexte_[k]->font();
+        QFont fett;
         fett.setBold(true);
         legendentexte_[k]->setFont(fett);
         spalte->addWidget(legendentexte_[k]);
@@ -115,8 +151,8 @@ void BuchstabenSeite::hintergrundSetzen(Farbe hintergrund) {
 void BuchstabenSeite::startZeigen(const QFont& schrift, Farbe hintergrund) {
     hintergrundSetzen(hintergrund);
     QFont kleiner = schrift;
-    kleiner.setPointSize(std::max(8, schrift.pointSize() / 3));
-    feld_->setFont(kleiner);
+    kleiner.setPointSizeF(std::max(8.0, schrift.pointSizeF() / 3));
+    schriftSetzen(feld_, kleiner);
     QPalette p = feld_->palette();
     p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
     feld_->setPalette(p);
@@ -129,7 +165,7 @@ void BuchstabenSeite::zeichenZeigen(const QString& text, const QColor& farbe, co
     QPalette p = feld_->palette();
     p.setColor(QPalette::WindowText, farbe);
     feld_->setPalette(p);
-    feld_->setFont(schrift);
+    schriftSetzen(feld_, schrift);
     feld_->setText(text);
 }
 

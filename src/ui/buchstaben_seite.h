@@ -26,6 +26,9 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
+    // The character whole: centred as a label centres its line, moved or made smaller only as far as
+    // its ink would otherwise reach past the panel (the descender of "j", the dots of "Ä").
+    void paintEvent(QPaintEvent* e) override;
 };
 
 class BuchstabenSeite : public QObject {

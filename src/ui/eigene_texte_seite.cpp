@@ -1,4 +1,5 @@
 #include "ui/eigene_texte_seite.h"
+#include "ui/leinwand.h"
 
 #include "ui/schriften.h"
 #include "ui/texteditor.h"
@@ -32,7 +33,8 @@ constexpr std::size_t GenannteZeichen = 10;
 constexpr std::size_t SchriftnameLaenge = 31;
 
 void fett(QPushButton* knopf, bool ja) {
-    QFont f = knopf->font();
+    // Only the weight: the size follows the screens.
+    QFont f;
     f.setBold(ja);
     knopf->setFont(f);
 }
@@ -224,14 +226,18 @@ void EigeneTexteSeite::uebungAnlegen(const Masse& m) {
 }
 
 void EigeneTexteSeite::schriftAnwenden() {
-    const QFont schrift = gespeicherteSchriftart(
-        sitzung_.schriftarten[2], masse_.punkte(sitzung_.schriftgroessen[2]), sitzung_.schriftstil3);
-    editor_->setFont(schrift);
-    feld_->setFont(schrift);
+    // Shown in proportion to the screens, whatever the screen size it was chosen on.
+    QFont schrift = gespeicherteSchriftart(sitzung_.schriftarten[2],
+                                           masse_.punkte(sitzung_.schriftgroessen[2]), sitzung_.schriftstil3);
+    schrift.setPointSizeF(masse_.gespeichertePunkte(sitzung_.schriftgroessen[2]));
+    schriftSetzen(editor_, schrift);
+    schriftSetzen(feld_, schrift);
 }
 
 void EigeneTexteSeite::schriftAendern() {
-    const QFont bisher = editor_->font();
+    // The stored font at the stored size, as the dialog knows it; the editor shows it scaled.
+    const QFont bisher = gespeicherteSchriftart(
+        sitzung_.schriftarten[2], masse_.punkte(sitzung_.schriftgroessen[2]), sitzung_.schriftstil3);
     const std::optional<QFont> neu = schriftWaehlen(dialogVorgabe(bisher));
     if (!neu) {
         return;

@@ -4,6 +4,7 @@
 #include "ui/einstellungen_seite.h"
 
 #include "ui/farben.h"
+#include "ui/leinwand.h"
 #include "ui/schriften.h"
 
 #include "platform/zeichensatz.h"
@@ -73,8 +74,8 @@ void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
     farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen_);
     farben_->setGeometry(m.r(8, 216, 538, 42));
     auto* zeile = new QHBoxLayout(farben_);
-    zeile->setContentsMargins(m.s(4), m.s(2), m.s(4), m.s(2));
-    zeile->setSpacing(m.s(3));
+    zeile->setContentsMargins(m.s(2), m.s(2), m.s(2), m.s(2));
+    zeile->setSpacing(m.s(2));
     const char* namen[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeigefinger", "Daumen"};
     for (int k = 0; k < FarbgruppenAnzahl; ++k) {
         farbKnoepfe_[k] = new QPushButton(QString::fromUtf8(namen[k]), farben_);
@@ -87,7 +88,7 @@ void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
     zeile->addWidget(standardfarben_);
     connect(standardfarben_, &QPushButton::clicked, this, &EinstellungenSeite::standardfarben);
     QFont klein = farben_->font();
-    klein.setPointSize(m.punkte(8));
+    klein.setPointSizeF(m.punkte(8) - 0.5);
     for (QPushButton* k : farben_->findChildren<QPushButton*>()) {
         k->setFont(klein);
         k->setFocusPolicy(Qt::NoFocus);
@@ -141,7 +142,7 @@ void EinstellungenSeite::schriftenAnzeigen() {
     for (int k = 0; k < 3; ++k) {
         QFont schrift = gespeicherteSchrift(k);
         schrift.setPointSize(10);
-        schriftTexte_[k]->setFont(schrift);
+        schriftSetzen(schriftTexte_[k], schrift);
         schriftTexte_[k]->setText(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
     }
 }

@@ -86,6 +86,9 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     auto* tippfehler = new QGroupBox(QStringLiteral("Tippfehler"), rahmen);
     tippfehler->setGeometry(m.r(554, 16, 226, 62));
     auto* modus = new QVBoxLayout(tippfehler);
+    // Two lines in a low group: little room around them.
+    modus->setContentsMargins(6, 2, 6, 2);
+    modus->setSpacing(0);
     berichtigung_ = new QRadioButton(QStringLiteral("Berichtigung"), tippfehler);
     berichtigung_->setToolTip(QStringLiteral("Tippfehler müssen berichtigt werden."));
     nurZaehlen_ = new QRadioButton(QStringLiteral("nur zählen"), tippfehler);
@@ -108,6 +111,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     bei_->setToolTip(QStringLiteral("Ton bei Tippfehler"));
     stimme_ = new QCheckBox(QStringLiteral("Stimme"), klang);
     auto* klangZeile = new QHBoxLayout(klang);
+    klangZeile->setContentsMargins(6, 2, 6, 2);
     klangZeile->addWidget(bei_);
     klangZeile->addWidget(stimme_);
     connect(bei_, &QCheckBox::clicked, this, [this](bool an) {

@@ -32,7 +32,7 @@ QLineEdit* anzeigefeld(QWidget* eltern, const QString& name) {
 ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     : QObject(rahmen), rahmen_(rahmen), sitzung_(sitzung) {
     auto* wiederholen = new QGroupBox(QStringLiteral("Lektion Wiederholen"), rahmen);
-    wiederholen->setGeometry(m.r(8, 20, 250, 200));
+    wiederholen->setGeometry(m.r(8, 20, 250, 230));
     auto* w = new QVBoxLayout(wiederholen);
     tasten_ = new QLabel(QStringLiteral("a s d f  j k l ö + Leertaste"), wiederholen);
     wiederholungsFeld_ = anzeigefeld(wiederholen, QStringLiteral("Lektion der Wiederholung"));
@@ -47,11 +47,14 @@ ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     connect(startWiederholung_, &QPushButton::clicked, this, &ExtrasSeite::wiederholungGestartet);
 
     auto* sonstiges = new QGroupBox(QStringLiteral("Sonstiges"), rahmen);
-    sonstiges->setGeometry(m.r(266, 20, 250, 200));
+    sonstiges->setGeometry(m.r(266, 20, 250, 230));
     auto* s = new QVBoxLayout(sonstiges);
+    s->setContentsMargins(8, 4, 8, 6);
+    s->setSpacing(4);
     schreibregeln_ = new QPushButton(QStringLiteral("Schreib&regeln"), sonstiges);
     auto* datei = new QGroupBox(QStringLiteral("Benutzerdatei"), sonstiges);
     auto* d = new QVBoxLayout(datei);
+    d->setContentsMargins(6, 2, 6, 4);
     einsehen_ = new QPushButton(QStringLiteral("einsehen"), datei);
     einsehen_->setToolTip(QStringLiteral("Benutzerliste sehen, Benutzer löschen"));
     d->addWidget(einsehen_);
@@ -79,7 +82,7 @@ ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     direkt->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(direkt, &QWidget::customContextMenuRequested, this,
             [this, direkt](const QPoint& p) { direktPopup_->popup(direkt->mapToGlobal(p)); });
-    rahmen->resize(rahmen->width(), m.s(236));
+    rahmen->resize(rahmen->width(), m.s(258));
 }
 
 void ExtrasSeite::lektiondirekt(int position) {

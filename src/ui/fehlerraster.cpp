@@ -3,6 +3,11 @@
 #include "platform/zahlformat.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tastwerk::ui {
 
@@ -11,9 +16,43 @@ const char* const Fingernamen[] = {
     "linker kleiner Finger",  "linker Ringfinger",  "linker Mittelfinger",  "linker Zeigefinger",  "Daumen",
     "rechter kleiner Finger", "rechter Ringfinger", "rechter Mittelfinger", "rechter Zeigefinger",
 };
+constexpr int Innenrand = 2;
+
+// Draws each cell's text in one line; a text wider than its cell ("-------" in a lesson column) is drawn
+// narrower rather than cut, so that every character shows.
+class Zellenzeichner : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static double stauchung(const QFontMetricsF& fm, const QString& text, double platz) {
+        const double breite = fm.horizontalAdvance(text);
+        return breite > platz ? platz / breite : 1.0;
+    }
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QString text = index.data().toString();
+        QStyleOptionViewItem ohneText = option;
+        initStyleOption(&ohneText, index);
+        ohneText.text.clear();
+        QStyledItemDelegate::paint(maler, ohneText, QModelIndex());
+        const QRectF platz = QRectF(option.rect).adjusted(Innenrand, 0, -Innenrand, 0);
+        const QFontMetricsF fm(option.font);
+        const double faktor = stauchung(fm, text, platz.width());
+        maler->save();
+        maler->setFont(option.font);
+        maler->setPen(option.palette.color(QPalette::Text));
+        maler->translate(platz.left(), platz.top());
+        maler->scale(faktor, 1.0);
+        maler->drawText(QRectF(0, 0, platz.width() / faktor, platz.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter, text);
+        maler->restore();
+    }
+};
+
 } // namespace
 
 Fehlerraster::Fehlerraster(QWidget* parent) : QTableWidget(10, 17, parent) {
+    setItemDelegate(new Zellenzeichner(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,6 +84,13 @@ void Fehlerraster::vorbereiten(const Masse& m) {
     for (int zeile = 1; zeile <= 9; ++zeile) {
         setZelle(0, zeile, QString::fromUtf8(Fingernamen[zeile - 1]));
     }
+}
+
+int Fehlerraster::gezeichneteBreite(int spalte, int zeile) const {
+    const QFontMetricsF fm(font());
+    const QString text = zelle(spalte, zeile);
+    const double platz = columnWidth(spalte) - 2 * Innenrand;
+    return int(std::ceil(fm.horizontalAdvance(text) * Zellenzeichner::stauchung(fm, text, platz)));
 }
 
 QString Fehlerraster::zelle(int spalte, int zeile) const {

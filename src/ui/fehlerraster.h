@@ -14,6 +14,8 @@ public:
     // Sizes and fixed cells for the screen: headings, lesson numbers and the finger names.
     void vorbereiten(const Masse& m);
     QString zelle(int spalte, int zeile) const;
+    // The width the cell's text takes as drawn: a text wider than its column is drawn narrower, whole.
+    int gezeichneteBreite(int spalte, int zeile) const;
     void setZelle(int spalte, int zeile, const QString& text);
 };
 

@@ -13,6 +13,7 @@
 #include "ui/hilfefenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
+#include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 #include "ui/statistik_seite.h"
@@ -36,9 +37,10 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
       benutzerdatei_(umgebung_.programmordner.toStdString()) {
     setWindowTitle(QStringLiteral("Tastwerk für Windows 95"));
     setAccessibleName(QStringLiteral("Tastwerk für Windows 95"));
-    auto* flaeche = new QWidget(this);
-    flaeche->setObjectName(QStringLiteral("flaeche"));
-    setCentralWidget(flaeche);
+    // Every screen lies on the design canvas, which the client area shows scaled to its size.
+    buehne_ = new Buehne(this);
+    setCentralWidget(buehne_);
+    QWidget* flaeche = buehne_->leinwand();
 
     aktionen_ = aktionenAnlegen(this, menuBar());
     seiten_ = seitenAnlegen(flaeche, masse_);
@@ -97,7 +99,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);
     tastatur_->move(masse_.s(8), masse_.s(20));
     seiten_.tastatur->resize(seiten_.tastatur->width(), tastatur_->sizeHint().height() + masse_.s(28));
-    tastatur_->resize(tastatur_->sizeHint());
+    // The keys' room, within the group's frame.
+    tastatur_->resize(std::min(tastatur_->sizeHint().width(), seiten_.tastatur->width() - 2 * masse_.s(8)),
+                      tastatur_->sizeHint().height());
 
     status_ = new Statusleiste(flaeche);
     status_->setGeometry(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8),
@@ -137,6 +141,10 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     init();
     qApp->installEventFilter(this);
 
+    // What the screens have been built with is the design; from now on the canvas follows the window.
+    buehne_->leinwand()->erfassen();
+    buehne_->anordnen();
+
     takt_.setInterval(250);
     connect(&takt_, &QTimer::timeout, this, &Hauptfenster::universaltimer);
     takt_.start();
@@ -155,8 +163,8 @@ void Hauptfenster::init() {
     aktionen_.menueleisteFreigeben(false);
 
     // 2. and 3. The screen size; the window is laid out for it.
-    sitzung_.bildschirmbreite = masse_.breite;
-    sitzung_.bildschirmhoehe = masse_.hoehe;
+    sitzung_.bildschirmbreite = masse_.bildschirmbreite;
+    sitzung_.bildschirmhoehe = masse_.bildschirmhoehe;
     sitzung_.angemeldet = false;
 
     // 4.
@@ -216,7 +224,7 @@ void Hauptfenster::speicherPruefen() {
 }
 
 void Hauptfenster::begruessungPlatzieren(int oben, int hoehe) {
-    begruessung_->setGeometry(masse_.s(8), oben, masse_.breite - 2 * masse_.s(8), hoehe);
+    platzieren(begruessung_, QRect(masse_.s(8), oben, masse_.breite - 2 * masse_.s(8), hoehe));
     begruessung_->show();
 }
 
@@ -313,7 +321,7 @@ void Hauptfenster::einstellungenaktiviert() {
                          seiten_.extras, seiten_.schreibregeln, seiten_.fingergymnastik}) {
         s->hide();
     }
-    seiten_.einstellungen->move(seiten_.einstellungen->x(), masse_.h(0.2));
+    obenSetzen(seiten_.einstellungen, masse_.h(0.2));
     seiten_.einstellungen->show();
     einstellungen_->zielTexteAktualisieren();
     begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));

@@ -22,6 +22,7 @@ class QDialog;
 namespace tastwerk::ui {
 
 class Begruessungstext;
+class Buehne;
 class BuchstabenSeite;
 class EinstellungenSeite;
 class ExtrasSeite;
@@ -59,6 +60,8 @@ public:
 
     Sitzung& sitzung() { return sitzung_; }
     const Masse& masse() const { return masse_; }
+    // The client area with the design canvas.
+    Buehne* buehne() const { return buehne_; }
     const Aktionen& aktionen() const { return aktionen_; }
     const Seiten& seiten() const { return seiten_; }
     Namensfeld* namensfeld() const { return namensfeld_; }
@@ -140,6 +143,7 @@ private:
 
     Umgebung umgebung_;
     Masse masse_;
+    Buehne* buehne_ = nullptr;
     Sitzung sitzung_;
     Benutzerdatei benutzerdatei_;
     Aktionen aktionen_;

@@ -12,6 +12,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/hilfefenster.h"
 #include "ui/infofenster.h"
+#include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 #include "ui/qt_plattform.h"
@@ -98,7 +99,7 @@ void Hauptfenster::hauptmenue() {
         s->hide();
     }
     seiten_.hauptmenue->show();
-    seiten_.tastatur->move(seiten_.tastatur->x(), masse_.h(0.2));
+    obenSetzen(seiten_.tastatur, masse_.h(0.2));
     seiten_.tastatur->show();
     begruessung_->show();
     logo_->show();
@@ -119,7 +120,7 @@ void Hauptfenster::benutzerdatenanzeigen() {
     }
     // 2. and 4.
     benutzerdaten_->anzeigen(freieKByte(*umgebung_.datentraeger, sitzung_.programmordner));
-    seiten_.benutzerdaten->move(seiten_.benutzerdaten->x(), masse_.h(0.2));
+    obenSetzen(seiten_.benutzerdaten, masse_.h(0.2));
     seiten_.benutzerdaten->show();
     seiten_.benutzerdaten->raise();
     // 3.
@@ -154,17 +155,21 @@ void Hauptfenster::benutzerdateiEinsehen() {
     } else {
         begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
     }
-    seiten_.benutzerdatei->move(seiten_.benutzerdatei->x(), masse_.h(0.2));
+    obenSetzen(seiten_.benutzerdatei, masse_.h(0.2));
     seiten_.benutzerdatei->show();
     seiten_.benutzerdatei->raise();
 }
 
+// The rules and the gymnastics stand in front and reach down into the welcome text's place: it waits
+// hidden until the next screen places it again.
 void Hauptfenster::schreibregeln() {
+    begruessung_->hide();
     seiten_.schreibregeln->show();
     seiten_.schreibregeln->raise();
 }
 
 void Hauptfenster::fingergym() {
+    begruessung_->hide();
     seiten_.fingergymnastik->show();
     seiten_.fingergymnastik->raise();
 }

@@ -1,29 +1,40 @@
-// Positions and sizes as fractions of the screen size read at start-up, cut to whole pixels.
+// Positions and sizes on the design canvas of 800 × 600 units: a fraction of the screen width is that
+// fraction of 800 units, a fraction of the screen height that fraction of 600, cut to whole units. The
+// canvas shows them scaled (ui/leinwand.h). The real screen size stays for what the learner's record
+// stores from it and for the report of the user data screen.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tastwerk::ui {
 
 struct Masse {
-    int breite = 800; // Bildschirmbreite
-    int hoehe = 600;  // Bildschirmhoehe
-    double dpi = 96;  // logical pixels per inch of the screen
+    static constexpr int breite = 800; // the canvas, in design units
+    static constexpr int hoehe = 600;
+    int bildschirmbreite = 800; // Bildschirmbreite, read at start-up
+    int bildschirmhoehe = 600;  // Bildschirmhoehe
+    double dpi = 96;            // logical pixels per inch of the screen
 
-    // Trunc(Bildschirmbreite × zaehler / nenner)
+    // Trunc(Bildschirmbreite × zaehler / nenner), on the canvas
     int w(double zaehler, double nenner = 1) const { return int(std::trunc(breite * zaehler / nenner)); }
-    // Trunc(Bildschirmhoehe × zaehler / nenner)
+    // Trunc(Bildschirmhoehe × zaehler / nenner), on the canvas
     int h(double zaehler, double nenner = 1) const { return int(std::trunc(hoehe * zaehler / nenner)); }
-    // A length designed for a screen 800 pixels wide, scaled to this screen.
-    int s(double entwurf) const { return int(std::trunc(entwurf * breite / 800.0)); }
+    // A length designed for a window 800 pixels wide.
+    int s(double entwurf) const { return int(std::trunc(entwurf)); }
     QRect r(double x, double y, double b, double hh) const { return QRect(s(x), s(y), s(b), s(hh)); }
     // A font size designed for 96 dpi, for this screen: Trunc(punkte × 96 / dpi).
     int punkte(double entwurf) const { return std::max(1, int(std::trunc(entwurf * 96.0 / dpi))); }
     // A font size designed for 800 pixels of width and 96 dpi.
-    int skaliertePunkte(double entwurf) const { return punkte(entwurf * breite / 800.0); }
+    int skaliertePunkte(double entwurf) const { return punkte(entwurf); }
+    // A font size the learner's record keeps (computed from the real screen width), on the canvas: in the
+    // same proportion to the canvas as to a 4:3 screen of that width, for 96 dpi.
+    double gespeichertePunkte(int groesse) const {
+        return std::max(1.0, groesse * 96.0 / dpi * double(breite) / std::max(1, bildschirmbreite));
+    }
 };
 
 } // namespace tastwerk::ui

@@ -3,8 +3,11 @@
 #include "keyboard/tastengeometrie.h"
 #include "keyboard/tastentabelle.h"
 #include "ui/farben.h"
+#include "ui/leinwand.h"
 
 #include <QPainter>
+
+#include <cmath>
 
 namespace tastwerk::ui {
 
@@ -27,7 +30,7 @@ QString zugaenglicherName(int taste, const QString& beschriftung) {
 }
 
 void massAnwenden(TastenFeld* feld, const Tastenmass& m) {
-    feld->setGeometry(m.links, m.oben, m.breite, m.hoehe);
+    platzieren(feld, QRect(m.links, m.oben, m.breite, m.hoehe));
     feld->setMarke(QRect(m.markeLinks, m.markeOben, m.markeBreite, m.markeHoehe));
     feld->setSchrifthoehe(m.schrifthoehe);
     feld->setHidden(!m.sichtbar);
@@ -72,10 +75,11 @@ void TastenFeld::setMarke(const QRect& marke) {
 }
 
 void TastenFeld::setSchrifthoehe(int pixel) {
-    if (font().pixelSize() != pixel) {
+    if (schrifthoehe_ != pixel) {
+        schrifthoehe_ = pixel;
         QFont schrift = font();
         schrift.setPixelSize(pixel);
-        setFont(schrift);
+        schriftSetzen(this, schrift);
         update();
     }
 }
@@ -87,12 +91,16 @@ void TastenFeld::paintEvent(QPaintEvent*) {
     maler.fillRect(flaeche, alsQColor(flaeche_));
 
     // The bevel: light above and left, dark below and right when raised; the other way round when pressed.
+    // Its width and the mark follow the keyboard's scale.
+    const double s = massstab(this);
+    const int kante = std::max(1, int(std::lround(Kante * s)));
     const QColor hell(0xFF, 0xFF, 0xFF), halbhell(0xDF, 0xDF, 0xDF), dunkel(0x40, 0x40, 0x40),
         halbdunkel(0x80, 0x80, 0x80);
-    for (int k = 0; k < Kante; ++k) {
+    for (int k = 0; k < kante; ++k) {
         const QRect r = flaeche.adjusted(k, k, -k, -k);
-        const QColor& oben = gedrueckt_ ? (k == 0 ? dunkel : halbdunkel) : (k == 0 ? hell : halbhell);
-        const QColor& unten = gedrueckt_ ? (k == 0 ? hell : halbhell) : (k == 0 ? dunkel : halbdunkel);
+        const bool aussen = k < (kante + 1) / 2;
+        const QColor& oben = gedrueckt_ ? (aussen ? dunkel : halbdunkel) : (aussen ? hell : halbhell);
+        const QColor& unten = gedrueckt_ ? (aussen ? hell : halbhell) : (aussen ? dunkel : halbdunkel);
         maler.setPen(oben);
         maler.drawLine(r.topLeft(), r.topRight());
         maler.drawLine(r.topLeft(), r.bottomLeft());
@@ -101,14 +109,17 @@ void TastenFeld::paintEvent(QPaintEvent*) {
         maler.drawLine(r.topRight(), r.bottomRight());
     }
 
-    const QRect innen = flaeche.adjusted(Kante, Kante, -Kante, -Kante);
+    const QRect innen = flaeche.adjusted(kante, kante, -kante, -kante);
     const QRect schriftflaeche = gedrueckt_ ? innen.translated(1, 1) : innen;
     maler.setPen(alsQColor(schrift_));
     maler.setFont(font());
     maler.drawText(schriftflaeche, Qt::AlignCenter | Qt::TextSingleLine, beschriftung_);
 
     if (gedrueckt_) {
-        maler.fillRect(marke_.intersected(innen), alsQColor(schrift_));
+        const QRect marke(int(std::lround(marke_.x() * s)), int(std::lround(marke_.y() * s)),
+                          std::max(1, int(std::lround(marke_.width() * s))),
+                          std::max(1, int(std::lround(marke_.height() * s))));
+        maler.fillRect(marke.intersected(innen), alsQColor(schrift_));
     }
 }
 
@@ -184,7 +195,7 @@ QSize TastaturWidget::sizeHint() const {
     QRect alle;
     for (const TastenFeld* feld : tasten_) {
         if (!feld->isHidden()) {
-            alle |= feld->geometry();
+            alle |= entwurf(feld);
         }
     }
     // As much room right of the keys and below them as there is left of them and above.

@@ -26,7 +26,7 @@ public:
     void setGedrueckt(bool gedrueckt);
     bool gedrueckt() const { return gedrueckt_; }
     bool markeSichtbar() const { return gedrueckt_; }
-    // The mark, relative to the key; what reaches past the key's edge is cut off.
+    // The mark, relative to the key in design pixels; what reaches past the key's edge is cut off.
     void setMarke(const QRect& marke);
     QRect marke() const { return marke_; }
     void setSchrifthoehe(int pixel);
@@ -43,6 +43,7 @@ private:
     Farbe schrift_ = 0x00000000;
     bool gedrueckt_ = false;
     QRect marke_;
+    int schrifthoehe_ = 0;
     int malzaehler_ = 0;
 };
 

@@ -15,6 +15,7 @@
 #include "ui/farben.h"
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
+#include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 #include "ui/seiten.h"
@@ -148,10 +149,12 @@ void Uebungssteuerung::startvorbereiten() {
     zufallSaeen();
     // 4.
     b.fortschritt()->setValue(0);
-    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.385));
+    obenSetzen(seiten.tastatur, t_.masse.h(0.385));
     seiten.tastatur->show();
+    // No key of an earlier exercise stays pressed, and the statistics of a passed lesson go.
+    t_.tastatur->tastaturaktiviert(0);
     for (QGroupBox* g : {seiten.extras, seiten.benutzerdatei, seiten.fehlerraster, seiten.fingergymnastik,
-                         seiten.schreibregeln}) {
+                         seiten.schreibregeln, seiten.fehlerstatistik}) {
         g->hide();
     }
     // 5. The word stage skips the introduction.
@@ -194,6 +197,8 @@ void Uebungssteuerung::startvorbereiten() {
                          QStringLiteral(" Buchstabenübung Lektion %1 ").arg(s_.lektionNr));
     // 10.
     t_.hinweis->fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
+    // The introduction stands in front of the keyboard, which waits hidden behind it.
+    seiten.tastatur->hide();
     t_.hinweis->rahmen()->show();
     t_.hinweis->rahmen()->raise();
     t_.hinweis->startknopf()->setFocus();
@@ -201,6 +206,7 @@ void Uebungssteuerung::startvorbereiten() {
 
 void Uebungssteuerung::start() {
     t_.hinweis->rahmen()->hide();
+    t_.seiten->tastatur->show();
     s_.buchstabenuebungLaeuft = true;
     t_.buchstaben->hauptmenueKnopf()->setEnabled(true);
     t_.buchstaben->popupHauptmenue()->setEnabled(true);
@@ -225,7 +231,7 @@ QFont Uebungssteuerung::buchstabenschrift(int index) const {
     } else if (index == IndexReturn) {
         schrift.setPointSize(m.punkte(m.breite * 0.0625));
     } else {
-        schrift.setPointSize(m.punkte(s_.schriftgroessen[0]));
+        schrift.setPointSizeF(m.gespeichertePunkte(s_.schriftgroessen[0]));
     }
     return schrift;
 }
@@ -343,7 +349,7 @@ void Uebungssteuerung::tastatur() {
                              seiten.schreibregeln, seiten.fingergymnastik, seiten.fehlerraster}) {
             g->hide();
         }
-        seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.2));
+        obenSetzen(seiten.tastatur, t_.masse.h(0.2));
     } else if (anzeigezustand_ == 2) {
         anzeigezustand_ = 1;
     }
@@ -396,7 +402,7 @@ void Uebungssteuerung::buchstabenuebungAbbruch() {
     t_.status->hide();
     t_.logo->show();
     seiten.hauptmenue->show();
-    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.2));
+    obenSetzen(seiten.tastatur, t_.masse.h(0.2));
     seiten.tastatur->show();
     t_.begruessungPlatzieren(t_.masse.h(0.6494), t_.masse.h(0.2381));
     tastatur();

@@ -2,6 +2,7 @@
 #include "ui/begruessungstext.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/seiten.h"
 #include "ui/statusleiste.h"
@@ -21,7 +22,7 @@ void Uebungssteuerung::eigeneTexteGestartet() {
         g->hide();
     }
     t_.status->show();
-    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(5, 13));
+    obenSetzen(seiten.tastatur, t_.masse.h(5, 13));
     seiten.tastatur->show();
     anzeigezustand_ = 1;
     s_.eigeneTexteLaeuft = true;

@@ -6,6 +6,7 @@
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/farben.h"
+#include "ui/leinwand.h"
 #include "ui/seiten.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
@@ -112,7 +113,7 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
         if (popupEintrag) {
             popupEintrag->setText(weiter);
         }
-        seiten.einstellungen->move(seiten.einstellungen->x(), t_.masse.h(0.4));
+        obenSetzen(seiten.einstellungen, t_.masse.h(0.4));
         seiten.einstellungen->show();
         seiten.einstellungen->raise();
         seiten.einstellungen->setFocus();

@@ -6,6 +6,7 @@
 #include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/fehlerraster.h"
+#include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/schriften.h"
 #include "ui/seiten.h"
@@ -42,11 +43,13 @@ void Uebungssteuerung::wortuebungEinrichten() {
     t_.logo->hide();
     anzeigezustand_ = 1;
     // 5. The line in the word exercise's font.
-    w.zeile()->setFont(
-        gespeicherteSchriftart(s_.schriftarten[1], t_.masse.punkte(s_.schriftgroessen[1]), s_.schriftstil2));
+    QFont zeilenschrift =
+        gespeicherteSchriftart(s_.schriftarten[1], t_.masse.punkte(s_.schriftgroessen[1]), s_.schriftstil2);
+    zeilenschrift.setPointSizeF(t_.masse.gespeichertePunkte(s_.schriftgroessen[1]));
+    schriftSetzen(w.zeile(), zeilenschrift);
     // 6.
     t_.status->show();
-    seiten.tastatur->move(seiten.tastatur->x(), t_.masse.h(0.385));
+    obenSetzen(seiten.tastatur, t_.masse.h(0.385));
     seiten.tastatur->show();
     seiten.fehlerstatistik->hide();
     // 7. to 13.
@@ -129,7 +132,7 @@ void Uebungssteuerung::statistikAusZaehlern(const Fingerzaehler& zaehler) {
 
 void Uebungssteuerung::fehlerstatistikAktivieren() {
     Seiten& seiten = *t_.seiten;
-    seiten.fehlerstatistik->move(seiten.fehlerstatistik->x(), int(t_.masse.hoehe / 2.6));
+    obenSetzen(seiten.fehlerstatistik, int(t_.masse.hoehe / 2.6));
     seiten.tastatur->hide();
     anzeigezustand_ = 2;
     t_.buchstaben->tastaturKnopf()->setEnabled(true);
@@ -154,7 +157,7 @@ void Uebungssteuerung::gesamtfehlerstatistik() {
     // 1. and 2.
     seiten.wortuebung->hide();
     if (!ausExtras) {
-        seiten.fehlerraster->move(seiten.fehlerraster->x(), t_.masse.h(1, 120));
+        obenSetzen(seiten.fehlerraster, t_.masse.h(1, 120));
     }
     // 3. to 5. The lesson's rates from both exercises' counters together.
     const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, wortuebung_.fingerzaehler());
@@ -165,7 +168,7 @@ void Uebungssteuerung::gesamtfehlerstatistik() {
     }
     // 6.
     seiten.tastatur->hide();
-    seiten.fehlerstatistik->move(seiten.fehlerstatistik->x(), int(t_.masse.hoehe / 2.18));
+    obenSetzen(seiten.fehlerstatistik, int(t_.masse.hoehe / 2.18));
     if (!ausExtras) {
         seiten.fehlerstatistik->show();
     }
@@ -182,7 +185,7 @@ void Uebungssteuerung::fehlerstatistikextras() {
     for (QGroupBox* g : {seiten.fehlerstatistik, seiten.benutzerdaten, seiten.tastatur}) {
         g->hide();
     }
-    seiten.fehlerraster->move(seiten.fehlerraster->x(), t_.masse.h(50, 261));
+    obenSetzen(seiten.fehlerraster, t_.masse.h(50, 261));
     seiten.fehlerraster->raise();
     gesamtfehlerstatistik();
 }

@@ -31,7 +31,8 @@ WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahme
     wiederholung_ = new QLabel(rahmen);
     wiederholung_->setGeometry(m.r(12, 72, 400, 20));
     lernzielTitel_ = new QLabel(QStringLiteral("Lernziel der Wortübung erreicht zu"), rahmen);
-    lernzielTitel_->setGeometry(m.r(12, 100, 330, 24));
+    // Wide enough for "... erreicht zu 100 %" once the goal is reached and the percentage hidden.
+    lernzielTitel_->setGeometry(m.r(12, 100, 420, 24));
     lernziel_ = new QLabel(QStringLiteral(" 0.0 %"), rahmen);
     lernziel_->setGeometry(m.r(344, 100, 90, 24));
     QFont ziel = lernzielTitel_->font();

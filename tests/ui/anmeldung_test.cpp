@@ -4,6 +4,7 @@
 #include "session/benutzerdatei.h"
 #include "ui/begruessungstext.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/leinwand.h"
 #include "ui/namensfeld.h"
 #include "ui/signalwaechter.h"
 
@@ -172,8 +173,8 @@ private slots:
         QVERIFY(f.aktionen().eigeneTexte->menuAction()->isEnabled());
         QVERIFY(f.aktionen().textfensterVergroessern->isEnabled());
         QVERIFY(!f.aktionen().textfensterVerkleinern->isEnabled());
-        QCOMPARE(f.begruessungstext()->y(), 600 * 50 / 77);
-        QCOMPARE(f.begruessungstext()->height(), 600 * 200 / 923);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).y(), 600 * 50 / 77);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).height(), 600 * 200 / 923);
         QCOMPARE(f.begruessungstext()->toolTip(),
                  QStringLiteral("Bitte klicken Sie in dieses Fenster, um es zu vergrössern"));
 

@@ -11,6 +11,7 @@
 #include "ui/hilfefenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/infofenster.h"
+#include "ui/leinwand.h"
 #include "ui/statusleiste.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
@@ -112,11 +113,11 @@ private slots:
 
         t.anmelden(QStringLiteral("anna"));
         QTest::mouseClick(f.begruessungstext()->viewport(), Qt::LeftButton);
-        QCOMPARE(f.begruessungstext()->y(), 600 * 5 / 26);
-        QCOMPARE(f.begruessungstext()->height(), 600 * 50 / 73);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).y(), 600 * 5 / 26);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).height(), 600 * 50 / 73);
         f.aktionen().textfensterVerkleinern->trigger();
-        QCOMPARE(f.begruessungstext()->y(), 600 * 50 / 77);
-        QCOMPARE(f.begruessungstext()->height(), 600 * 10 / 43);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).y(), 600 * 50 / 77);
+        QCOMPARE(ui::entwurf(f.begruessungstext()).height(), 600 * 10 / 43);
         f.aktionen().allesMarkieren->trigger();
         f.aktionen().kopieren->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text().left(25), QStringLiteral("Herzlich willkommen bei T"));
@@ -301,7 +302,7 @@ private slots:
         e.startKnopf()->click();
         QVERIFY(t.sitzung().eigeneTexteLaeuft);
         QVERIFY(f.statusleiste()->isVisible());
-        QCOMPARE(f.seiten().tastatur->y(), 600 * 5 / 13);
+        QCOMPARE(ui::entwurf(f.seiten().tastatur).y(), 600 * 5 / 13);
         Meldungsbeantworter meldungen;
         tippen(&f, QStringLiteral("Tür"));
         tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r"));

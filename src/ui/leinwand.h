@@ -1,0 +1,75 @@
+// The design canvas: every screen is laid out on 800 × 600 units. The canvas shows that picture scaled as
+// one piece by min(W / 800, H / 600) of the room it gets, centred; positions, sizes, fonts, margins and table
+// cells all follow the scale. Below the smallest legible scale the canvas keeps that scale and scrolls.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QScrollArea>
+#include <QWidget>
+
+namespace tastwerk::ui {
+
+class Leinwand : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Breite = 800;
+    static constexpr int Hoehe = 600;
+
+    explicit Leinwand(QWidget* parent = nullptr);
+
+    double massstab() const { return massstab_; }
+    // Takes what the screens have been built with as their design: the place of every widget that no
+    // layout places, explicit font sizes, fixed sizes, layout margins and table cells. Call once, after
+    // the screens are built and before the first scale.
+    void erfassen();
+    // Scales the canvas and everything on it; the canvas becomes Round(800 s) × Round(600 s) pixels.
+    void massstabSetzen(double s);
+
+    // The canvas that holds the widget, or none.
+    static Leinwand* von(const QWidget* w);
+
+signals:
+    void massstabGeaendert(double s);
+
+private:
+    void anwenden(QWidget* w) const;
+    double massstab_ = 1;
+    bool erfasst_ = false;
+};
+
+// The scale a widget is shown at: its canvas's, 1 without one.
+double massstab(const QWidget* w);
+// A design length in pixels at the widget's scale.
+int skaliert(const QWidget* w, double entwurf);
+
+// The place of a widget in design units relative to its parent; shown at the canvas's scale.
+void platzieren(QWidget* w, const QRect& entwurf);
+// The design place of a widget (its geometry when it has none).
+QRect entwurf(const QWidget* w);
+// Moves a widget to a design top edge, or resizes it to a design height, keeping the rest of its place.
+void obenSetzen(QWidget* w, int oben);
+void hoeheSetzen(QWidget* w, int hoehe);
+// A font whose size is in design points (or design pixels); shown at the canvas's scale.
+void schriftSetzen(QWidget* w, const QFont& entwurf);
+
+// The window's client area: holds the canvas, picks the scale from its own size and centres the canvas;
+// scrolls when the window is too small for the smallest scale.
+class Buehne : public QScrollArea {
+    Q_OBJECT
+public:
+    static constexpr double KleinsterMassstab = 0.75;
+
+    explicit Buehne(QWidget* parent = nullptr);
+    Leinwand* leinwand() const { return leinwand_; }
+    // Lays the canvas out for the present size (also after `Leinwand::erfassen`).
+    void anordnen();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    Leinwand* leinwand_;
+};
+
+} // namespace tastwerk::ui
