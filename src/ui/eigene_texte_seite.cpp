@@ -203,7 +203,9 @@ void EigeneTexteSeite::uebungAnlegen(const Masse& m) {
 
     returnHinweis_ = new QLabel(uebungRahmen_);
     returnHinweis_->setGeometry(feld_->geometry().right() + m.s(8), m.s(22), bild, bild);
-    returnHinweis_->setPixmap(returnBild(bild));
+    // Drawn large and shown at the label's size, so that it stays sharp at every scale.
+    returnHinweis_->setPixmap(returnBild(bild * 4));
+    returnHinweis_->setScaledContents(true);
     returnHinweis_->setToolTip(QString::fromUtf8(ReturnHinweis));
     returnHinweis_->setAccessibleName(QString::fromUtf8(ReturnHinweis));
     returnHinweis_->hide();

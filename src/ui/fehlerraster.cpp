@@ -55,6 +55,9 @@ Fehlerraster::Fehlerraster(QWidget* parent) : QTableWidget(10, 17, parent) {
     setItemDelegate(new Zellenzeichner(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Rows and columns as high and wide as set, whatever the font asks for.
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -76,6 +76,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 
     fehlerraster_ = new Fehlerraster(seiten_.fehlerraster);
     auto* rasterRahmen = new QHBoxLayout(seiten_.fehlerraster);
+    rasterRahmen->setContentsMargins(6, 4, 6, 4);
     rasterRahmen->addWidget(fehlerraster_);
 
     einstellungen_ = new EinstellungenSeite(seiten_.einstellungen, sitzung_, masse_);

@@ -160,16 +160,18 @@ void Hauptfenster::benutzerdateiEinsehen() {
     seiten_.benutzerdatei->raise();
 }
 
-// The rules and the gymnastics stand in front and reach down into the welcome text's place: it waits
-// hidden until the next screen places it again.
+// The rules and the gymnastics stand in front of the Extras screen and reach down into the welcome text's
+// place: both wait hidden until the next screen shows them again.
 void Hauptfenster::schreibregeln() {
     begruessung_->hide();
+    seiten_.extras->hide();
     seiten_.schreibregeln->show();
     seiten_.schreibregeln->raise();
 }
 
 void Hauptfenster::fingergym() {
     begruessung_->hide();
+    seiten_.extras->hide();
     seiten_.fingergymnastik->show();
     seiten_.fingergymnastik->raise();
 }

@@ -182,7 +182,8 @@ void Uebungssteuerung::gesamtfehlerstatistik() {
 void Uebungssteuerung::fehlerstatistikextras() {
     Seiten& seiten = *t_.seiten;
     anzeigezustand_ = 4;
-    for (QGroupBox* g : {seiten.fehlerstatistik, seiten.benutzerdaten, seiten.tastatur}) {
+    // The grid stands in front of the Extras screen, which waits hidden behind it.
+    for (QGroupBox* g : {seiten.fehlerstatistik, seiten.benutzerdaten, seiten.tastatur, seiten.extras}) {
         g->hide();
     }
     obenSetzen(seiten.fehlerraster, t_.masse.h(50, 261));

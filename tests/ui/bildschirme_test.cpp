@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
 
 #include <functional>
@@ -251,6 +252,24 @@ QStringList pruefen(QWidget* oben) {
                               .arg(k->width())
                               .arg(k->height());
             }
+        } else if (const auto* t = qobject_cast<const QTableView*>(w);
+                   t && t->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
+            // A grid without scroll bars shows all its cells.
+            int hoehe = 0, breite = 0;
+            for (int k = 0; k < t->model()->rowCount(); ++k) {
+                hoehe += t->rowHeight(k);
+            }
+            for (int k = 0; k < t->model()->columnCount(); ++k) {
+                breite += t->columnWidth(k);
+            }
+            if (hoehe > t->viewport()->height() || breite > t->viewport()->width()) {
+                fehler << QStringLiteral("%1: Zellen %2x%3 passen nicht in %4x%5")
+                              .arg(name(t))
+                              .arg(breite)
+                              .arg(hoehe)
+                              .arg(t->viewport()->width())
+                              .arg(t->viewport()->height());
+            }
         } else if (const auto* g = qobject_cast<const QGroupBox*>(w); g && !g->title().isEmpty()) {
             if (fm.horizontalAdvance(g->title()) > g->width()) {
                 fehler << QStringLiteral("%1: Titel passt nicht").arg(name(g));
@@ -258,7 +277,9 @@ QStringList pruefen(QWidget* oben) {
         }
     }
     // Framed groups side by side never overlap; one in front of another hides it.
-    for (QWidget* eltern : oben->findChildren<QWidget*>()) {
+    QList<QWidget*> alle = oben->findChildren<QWidget*>();
+    alle.prepend(oben);
+    for (QWidget* eltern : alle) {
         if (!eltern->isVisible()) {
             continue;
         }
@@ -360,6 +381,13 @@ private slots:
                      std::max(0, leinwand->width() - buehne->viewport()->width()));
             QCOMPARE(buehne->verticalScrollBar()->maximum(),
                      std::max(0, leinwand->height() - buehne->viewport()->height()));
+        }
+        // BILDER=folder keeps a picture of every case there, to look at.
+        if (qEnvironmentVariableIsSet("BILDER")) {
+            t->fenster->grab().save(
+                qEnvironmentVariable("BILDER") + QLatin1Char('/') +
+                QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')) +
+                QStringLiteral(".png"));
         }
         const QStringList fehler = pruefen(leinwand);
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
