@@ -72,7 +72,7 @@ void EinstellungenSeite::standardDialogeSetzen() {
 
 void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
     farben_ = new QGroupBox(QStringLiteral("Farben ändern"), rahmen_);
-    farben_->setGeometry(m.r(8, 216, 538, 42));
+    farben_->setGeometry(m.r(8, 210, 538, 48));
     auto* zeile = new QHBoxLayout(farben_);
     zeile->setContentsMargins(m.s(2), m.s(2), m.s(2), m.s(2));
     zeile->setSpacing(m.s(2));
@@ -93,6 +93,8 @@ void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
         k->setFont(klein);
         k->setFocusPolicy(Qt::NoFocus);
         k->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // Each button as wide as its caption asks, in the row's share.
+        zeile->setStretchFactor(k, int(k->text().size()) + 4);
     }
     farbenAnzeigen();
 }

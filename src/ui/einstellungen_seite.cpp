@@ -35,7 +35,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     standardDialogeSetzen();
     // Learning goals.
     lernziele_ = new QGroupBox(QStringLiteral("Lernziele"), rahmen);
-    lernziele_->setGeometry(m.r(8, 16, 300, 198));
+    lernziele_->setGeometry(m.r(8, 16, 300, 192));
     auto* ziele = new QVBoxLayout(lernziele_);
     anschlagText_ = new QLabel(lernziele_);
     anschlagRegler_ = regler(lernziele_, 20, 260, 10, QStringLiteral("Anschläge pro Minute"));
@@ -59,7 +59,7 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
 
     // Fonts.
     auto* schriften = new QGroupBox(QStringLiteral("Schriftarten"), rahmen);
-    schriften->setGeometry(m.r(316, 16, 230, 198));
+    schriften->setGeometry(m.r(316, 16, 230, 192));
     auto* schriftSpalte = new QVBoxLayout(schriften);
     const QString ziele3[] = {QStringLiteral("Buchstabenübung"), QStringLiteral("Wortübung"),
                               QStringLiteral("Eigene Texte üben")};

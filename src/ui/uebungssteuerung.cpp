@@ -350,6 +350,8 @@ void Uebungssteuerung::tastatur() {
             g->hide();
         }
         obenSetzen(seiten.tastatur, t_.masse.h(0.2));
+        // The welcome text below the keyboard, which the rules or the gymnastics may have hidden.
+        t_.begruessung->show();
     } else if (anzeigezustand_ == 2) {
         anzeigezustand_ = 1;
     }

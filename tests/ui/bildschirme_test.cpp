@@ -317,6 +317,7 @@ private:
             QTest::addRow("%dx%d", s.width(), s.height()) << s << s;
         }
         QTest::addRow("Fenster 700x500") << QSize(1024, 768) << QSize(700, 500);
+        QTest::addRow("Fenster 560x400") << QSize(1024, 768) << QSize(560, 400);
     }
 
     static std::unique_ptr<Testfenster> fensterFuer(QSize bildschirm, QSize fenster) {
@@ -339,7 +340,8 @@ private slots:
                                                        {QStringLiteral("1920x1080"), QSize(1920, 1080)},
                                                        {QStringLiteral("2560x1440"), QSize(2560, 1440)},
                                                        {QStringLiteral("3840x2160"), QSize(3840, 2160)},
-                                                       {QStringLiteral("Fenster 700x500"), QSize(700, 500)}};
+                                                       {QStringLiteral("Fenster 700x500"), QSize(700, 500)},
+                                                       {QStringLiteral("Fenster 560x400"), QSize(560, 400)}};
         for (const auto& [gname, g] : groessen) {
             const QSize schirm = g.width() < 800 ? QSize(1024, 768) : g;
             QTest::addRow("Erster Bildschirm %s", qPrintable(gname)) << schirm << g << -1;
@@ -472,6 +474,39 @@ private slots:
         const QWidget* feld = t.fenster->buchstaben()->feld();
         const double s = ui::massstab(feld);
         QVERIFY(std::abs(feld->font().pointSizeF() - gespeichert * 800.0 / breite * s) < 0.01);
+    }
+
+    // The demanded character shows whole in its panel at the learner's size: the hook of "j", the dots
+    // of "Ä", nothing of the ink touches the panel's edge.
+    void buchstabeGanzImFeld_data() {
+        QTest::addColumn<QString>("zeichen");
+        for (const char* z : {"j", "g", "Ä", "Ö", "Q", "§"}) {
+            QTest::addRow("%s", z) << QString::fromUtf8(z);
+        }
+    }
+    void buchstabeGanzImFeld() {
+        QFETCH(QString, zeichen);
+        QGroupBox rahmen;
+        rahmen.resize(784, 216);
+        ui::BuchstabenSeite seite(&rahmen, ui::Masse{});
+        rahmen.show();
+        QFont schrift(QStringLiteral("Times New Roman"));
+        schrift.setPointSizeF(800 * 5 / 33); // the stored size of an 800 pixel wide screen
+        seite.zeichenZeigen(zeichen, QColor(255, 0, 0), schrift);
+        const QImage bild = seite.feld()->grab().toImage();
+        const QRect innen = seite.feld()->contentsRect();
+        int rot = 0;
+        for (int y = innen.top(); y <= innen.bottom(); ++y) {
+            for (int x = innen.left(); x <= innen.right(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c.red() > 200 && c.green() < 80 && c.blue() < 80) {
+                    ++rot;
+                    QVERIFY2(y > innen.top() && y < innen.bottom() && x > innen.left() && x < innen.right(),
+                             qPrintable(QStringLiteral("Tinte am Rand bei %1,%2").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(rot > 200);
     }
 };
 
