@@ -230,6 +230,18 @@ private slots:
         QCOMPARE(l.t.sitzung().uebungsstufe, 0);
         QVERIFY(l.f.hinweis()->rahmen()->isVisible());
         QCOMPARE(l.f.hinweis()->rahmen()->title(), QStringLiteral("Hinweistext zu Lektion 2"));
+        // Nothing of lesson 1 stays: no statistics panel, no pressed key; the keyboard waits hidden behind
+        // the introduction and comes back with the start.
+        QVERIFY(!l.f.statistik()->rahmen()->isVisible());
+        QVERIFY(!l.f.seiten().tastatur->isVisible());
+        for (int reihe = 1; reihe <= 5; ++reihe) {
+            for (int pos = 1; l.f.tastatur()->taste(reihe, pos); ++pos) {
+                QVERIFY(!l.f.tastatur()->taste(reihe, pos)->gedrueckt());
+            }
+        }
+        l.f.hinweis()->startknopf()->click();
+        QVERIFY(l.f.seiten().tastatur->isVisible());
+        QVERIFY(!l.f.statistik()->rahmen()->isVisible());
     }
 
     void zurueckZumHauptmenueBeendetDieUebung() {
