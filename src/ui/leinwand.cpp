@@ -1,5 +1,6 @@
 #include "ui/leinwand.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGridLayout>
@@ -28,6 +29,7 @@ constexpr const char* Spalten = "tastwerk_entwurfSpalten";
 constexpr const char* Zeilen = "tastwerk_entwurfZeilen";
 constexpr const char* Zeilenhoehe = "tastwerk_entwurfZeilenhoehe";
 constexpr const char* Kopfhoehe = "tastwerk_entwurfKopfhoehe";
+constexpr const char* Bildgroesse = "tastwerk_entwurfBildgroesse";
 
 int runden(double wert) {
     return int(std::lround(wert));
@@ -216,6 +218,9 @@ void Leinwand::erfassen() {
         if (auto* t = qobject_cast<QTableView*>(w)) {
             tabelleErfassen(t);
         }
+        if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->icon().isNull()) {
+            w->setProperty(Bildgroesse, k->iconSize());
+        }
     }
     for (QLayout* l : findChildren<QLayout*>()) {
         layoutErfassen(l);
@@ -235,6 +240,9 @@ void Leinwand::anwenden(QWidget* w) const {
         w->setGeometry(pixelort(w, ort.toRect(), s));
     }
     schriftAnwenden(w, s);
+    if (const QVariant b = w->property(Bildgroesse); b.isValid()) {
+        static_cast<QAbstractButton*>(w)->setIconSize(skaliertGroesse(b.toSize(), s, QWIDGETSIZE_MAX));
+    }
     if (auto* t = qobject_cast<QTableView*>(w); t && t->property(Spalten).isValid()) {
         tabelleAnwenden(t, s);
     }

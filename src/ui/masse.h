@@ -35,6 +35,14 @@ struct Masse {
     double gespeichertePunkte(int groesse) const {
         return std::max(1.0, groesse * 96.0 / dpi * double(breite) / std::max(1, bildschirmbreite));
     }
+    // The letter exercise's stored size, on the canvas. Its default (Trunc(Bildschirmbreite × 5/33)) no
+    // longer fits into the record's byte on screens wider than 1683 pixels, where it is kept at 255: a
+    // stored size counts as chosen on a screen at most that wide, so the letter fills its panel there too.
+    double gespeicherteBuchstabenpunkte(int groesse) const {
+        constexpr int BreitesterBildschirm = 255 * 33 / 5;
+        return std::max(1.0, groesse * 96.0 / dpi * double(breite) /
+                                 std::clamp(bildschirmbreite, 1, BreitesterBildschirm));
+    }
 };
 
 } // namespace tastwerk::ui

@@ -231,7 +231,7 @@ QFont Uebungssteuerung::buchstabenschrift(int index) const {
     } else if (index == IndexReturn) {
         schrift.setPointSize(m.punkte(m.breite * 0.0625));
     } else {
-        schrift.setPointSizeF(m.gespeichertePunkte(s_.schriftgroessen[0]));
+        schrift.setPointSizeF(m.gespeicherteBuchstabenpunkte(s_.schriftgroessen[0]));
     }
     return schrift;
 }
