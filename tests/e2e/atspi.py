@@ -13,6 +13,7 @@ Aufruf:
   atspi.py wert MUSTER [--rolle R]         prints the element's current value
   atspi.py zustand MUSTER [--rolle R]      prints the element's states, one a line
   atspi.py mitte MUSTER [--rolle R]        prints "x y" of the element's centre on the screen
+  atspi.py ausmass MUSTER [--rolle R]      prints "x y width height" of the element on the screen
   atspi.py alle MUSTER [--rolle R]         prints every showing element whose name matches
 
 MUSTER is a regular expression that must match the whole accessible name. --rolle takes AT-SPI role
@@ -140,7 +141,7 @@ def warte_auf(muster, rolle, sekunden, auch_verborgene):
 def main():
     signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     p = argparse.ArgumentParser(description="Liest das Fenster von Tastwerk über AT-SPI.")
-    p.add_argument("verb", choices=["baum", "warte", "fehlt", "klicke", "text", "wert", "zustand", "mitte", "alle"])
+    p.add_argument("verb", choices=["baum", "warte", "fehlt", "klicke", "text", "wert", "zustand", "mitte", "ausmass", "alle"])
     p.add_argument("muster", nargs="?", default=".*")
     p.add_argument("--rolle")
     p.add_argument("--sekunden", type=float, default=10)
@@ -196,6 +197,8 @@ def main():
     elif a.verb == "mitte":
         x, y, b, h = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(x + b // 2, y + h // 2)
+    elif a.verb == "ausmass":
+        print(*obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
     return 0
 
 
