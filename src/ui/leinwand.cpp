@@ -255,10 +255,10 @@ void Leinwand::massstabSetzen(double s) {
     const bool gleich = std::abs(s - massstab_) < 1e-9;
     massstab_ = s;
     resize(runden(Breite * s), runden(Hoehe * s));
-    if (gleich && property("tastwerk_angewandt").toBool()) {
+    if (gleich && angewandt_) {
         return;
     }
-    setProperty("tastwerk_angewandt", true);
+    angewandt_ = true;
     // The fonts that no widget sets itself follow the canvas.
     QFont grund = QApplication::font();
     grund.setPointSizeF(grund.pointSizeF() * s);
@@ -278,10 +278,6 @@ void Leinwand::massstabSetzen(double s) {
 double massstab(const QWidget* w) {
     const Leinwand* l = Leinwand::von(w);
     return l ? l->massstab() : 1.0;
-}
-
-int skaliert(const QWidget* w, double entwurf) {
-    return runden(entwurf * massstab(w));
 }
 
 void platzieren(QWidget* w, const QRect& e) {

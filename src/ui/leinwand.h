@@ -36,12 +36,11 @@ private:
     void anwenden(QWidget* w) const;
     double massstab_ = 1;
     bool erfasst_ = false;
+    bool angewandt_ = false;
 };
 
 // The scale a widget is shown at: its canvas's, 1 without one.
 double massstab(const QWidget* w);
-// A design length in pixels at the widget's scale.
-int skaliert(const QWidget* w, double entwurf);
 
 // The place of a widget in design units relative to its parent; shown at the canvas's scale.
 void platzieren(QWidget* w, const QRect& entwurf);
