@@ -12,7 +12,7 @@ set -euo pipefail
 PAKETE=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
     dbus at-spi2-core python3-pyatspi
     fonts-liberation2 fonts-dejavu-core qt6-translations-l10n

@@ -1,0 +1,54 @@
+// One exercise as the learning history keeps it: who practised what, when, how fast and how well.
+#pragma once
+
+#include "keyboard/grundbegriffe.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tastwerk {
+
+struct Fingerpaar {
+    std::uint32_t gezeigt = 0; // characters presented to this finger group
+    std::uint32_t fehler = 0;  // typing errors of this finger group
+    bool operator==(const Fingerpaar&) const = default;
+};
+
+struct Zeichenzaehler {
+    Zeichen zeichen = 0;
+    std::uint32_t gefordert = 0; // how often the character was demanded
+    std::uint32_t verfehlt = 0;  // how often another key was typed for it
+    bool operator==(const Zeichenzaehler&) const = default;
+};
+
+// Stage names of the two course stages; an own text is recorded under its file name.
+inline constexpr const char* StufeBuchstaben = "B";
+inline constexpr const char* StufeWort = "W";
+
+struct Uebungseintrag {
+    std::string name;   // the learner's name as Benutzer.dat holds it (Windows-1252 bytes)
+    std::string beginn; // local time "JJJJ-MM-TT hh:mm:ss"
+    std::string ende;
+    int lektion = 1;
+    std::string stufe = StufeBuchstaben; // "B", "W" or the own text's file name (UTF-8)
+    int layout = 0;                      // 0 German, 1 Swiss, 2 US
+    std::uint32_t anschlaege = 0;
+    std::uint32_t fehler = 0;
+    std::uint32_t sekunden = 0; // net practice seconds, pauses left out
+    double tempo = 0;           // keystrokes per minute
+    double fehlerquote = 0;     // percent
+    bool bestanden = false;
+    std::array<Fingerpaar, FingergruppenAnzahl> finger{};
+    std::vector<Zeichenzaehler> zeichen; // ordered by character
+    bool operator==(const Uebungseintrag&) const = default;
+};
+
+// An exercise is worth keeping when it was passed or left after at least 10 keystrokes.
+constexpr std::uint32_t MindestanschlaegeFuerVerlauf = 10;
+inline bool lohntAufzeichnung(const Uebungseintrag& e) {
+    return e.bestanden || e.anschlaege >= MindestanschlaegeFuerVerlauf;
+}
+
+} // namespace tastwerk
