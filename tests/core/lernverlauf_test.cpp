@@ -138,10 +138,11 @@ TEST_P(BeschaedigterVerlauf, WirdBeiseitegelegtUndDasUebenGehtWeiter) {
     benutzer.anmelden("ANNA", [&] { return neuerBenutzer("ANNA", uhr.jetzt().datum, 800); });
     const auto benutzerVorher = inhalt(benutzer.pfad());
     {
-        Lernverlauf verlauf(ordner.pfad());
+        std::vector<Uebungseintrag> eintraege;
         for (int i = 0; i < 200; ++i) {
-            verlauf.eintragen(uebung("ANNA", i));
+            eintraege.push_back(uebung("ANNA", i));
         }
+        ASSERT_EQ(Lernverlauf(ordner.pfad()).eintragen(eintraege), std::nullopt);
     }
     GetParam().anrichten(ordner.datei("Lernverlauf.db"));
     const auto beschaedigt = inhalt(ordner.datei("Lernverlauf.db"));
