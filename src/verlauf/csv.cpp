@@ -124,7 +124,7 @@ std::string lernverlaufCsv(const std::vector<Uebungseintrag>& eintraege) {
                                            csvZahl(e.fehlerquote, 2),
                                            e.bestanden ? "ja" : "nein"};
         for (const Fingerpaar& f : e.finger) {
-            felder.push_back(std::to_string(f.gezeigt));
+            felder.push_back(std::to_string(f.anschlaege));
             felder.push_back(std::to_string(f.fehler));
         }
         csv += csvZeile(felder);

@@ -221,7 +221,7 @@ std::optional<std::string> Lernverlauf::eintragen(const std::vector<Uebungseintr
                     a.binde(9, std::int64_t(e.sekunden)).binde(10, e.tempo).binde(11, e.fehlerquote);
                     a.binde(12, std::int64_t(e.bestanden ? 1 : 0));
                     for (int f = 0; f < FingergruppenAnzahl; ++f) {
-                        a.binde(13 + 2 * f, std::int64_t(e.finger[std::size_t(f)].gezeigt));
+                        a.binde(13 + 2 * f, std::int64_t(e.finger[std::size_t(f)].anschlaege));
                         a.binde(14 + 2 * f, std::int64_t(e.finger[std::size_t(f)].fehler));
                     }
                     a.schritt();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "keyboard/grundbegriffe.h"
+#include "session/sitzung.h"
 
 #include <array>
 #include <cstdint>
@@ -9,12 +10,6 @@
 #include <vector>
 
 namespace tastwerk {
-
-struct Fingerpaar {
-    std::uint32_t gezeigt = 0; // characters presented to this finger group
-    std::uint32_t fehler = 0;  // typing errors of this finger group
-    bool operator==(const Fingerpaar&) const = default;
-};
 
 struct Zeichenzaehler {
     Zeichen zeichen = 0;
@@ -40,7 +35,7 @@ struct Uebungseintrag {
     double tempo = 0;           // keystrokes per minute
     double fehlerquote = 0;     // percent
     bool bestanden = false;
-    std::array<Fingerpaar, FingergruppenAnzahl> finger{};
+    Fingerzaehler finger{};              // characters presented and errors per finger group
     std::vector<Zeichenzaehler> zeichen; // ordered by character
     bool operator==(const Uebungseintrag&) const = default;
 };
