@@ -216,7 +216,6 @@ TEST(Lobmeldungen, NachFehlerzahl) {
     EXPECT_EQ(lobBuchstabenuebung(0).text, "Großes Lob!!!\n\nSie haben in der Buchstabenübung keinen Fehler "
                                            "gemacht!\n\nWeiter geht es mit der Wortübung!");
     EXPECT_EQ(lobBuchstabenuebung(2).text.substr(0, 22), "Akzeptabele Leistung!\n");
-    EXPECT_EQ(lobBuchstabenuebung(3).text,
-              "Sie haben die Buchstabenübung gemeistert!\n\nWeiter geht es mit der "
-              "Wortübung!");
+    EXPECT_EQ(lobBuchstabenuebung(3).text, "Sie haben die Buchstabenübung gemeistert!\n\nWeiter geht es mit der "
+                                           "Wortübung!");
 }
