@@ -51,6 +51,7 @@ void Buchstabenuebung::nullsetzen() {
     fehlerOffen_ = false;
     apm_ = 0;
     sitzung_.fingerzaehler = {};
+    zeichenzaehlung_.nullsetzen();
 }
 
 void Buchstabenuebung::lektionEinstellen() {
@@ -70,6 +71,7 @@ bool Buchstabenuebung::fehleranteilZulaessig() const {
 void Buchstabenuebung::setAnschlaegeProMinute(int apm) { apm_ = apm; }
 
 void Buchstabenuebung::fingerZaehlen(Zeichen z, bool fehler) {
+    zeichenzaehlung_.zaehlen(z, fehler);
     for (const Fingergruppe f : fingerbestimmen(sitzung_.tastaturlayout, z)) {
         Fingerpaar& paar = sitzung_.fingerzaehler[static_cast<std::size_t>(platz(f))];
         ++(fehler ? paar.fehler : paar.anschlaege);

@@ -4,6 +4,7 @@
 
 #include "keyboard/buchstabenliste.h"
 #include "platform/klang.h"
+#include "practice/zeichenzaehlung.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
 
@@ -73,6 +74,9 @@ public:
     // For tests: sets the demanded letter.
     void setBuchstabenindex(int index) { index_ = index; }
 
+    // Per character: typed as demanded and missed, since the counters were last zeroed.
+    const Zeichenzaehlung& zeichenzaehlung() const { return zeichenzaehlung_; }
+
 private:
     void naechsterBuchstabe();
     void fingerZaehlen(Zeichen z, bool fehler);
@@ -92,6 +96,7 @@ private:
     std::uint32_t lernziel_ = 0;
     bool fehlerOffen_ = false;
     int apm_ = 0;
+    Zeichenzaehlung zeichenzaehlung_;
     int hoechsterIndex_ = 8;
     int neueBuchstaben_ = 9;
     int grossesNummer_ = 0;

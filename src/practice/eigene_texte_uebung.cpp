@@ -91,6 +91,7 @@ const EigeneTexteAnzeige& EigeneTexteUebung::neuAnfangen() {
     fehlerzaehler_ = 0;
     fehlerOffen_ = false;
     textende_ = false;
+    zeichenzaehlung_.nullsetzen();
     return EigeneTexte(ZeichenStartaufforderung);
 }
 
@@ -135,12 +136,14 @@ const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
         if (taste != ZeichenReturn) {
             if (!fehlerOffen_) {
                 fehlerzaehler_ += 1;
+                zeichenzaehlung_.zaehlen(ZeichenReturn, true);
             }
             anschlagzaehler_ -= 1;
             fehlerOffen_ = true;
             falscheTaste();
         } else {
             fehlerOffen_ = false;
+            zeichenzaehlung_.zaehlen(ZeichenReturn, false);
             textzeile_ += 1;
             anzeige_.zeileFertig = true;
             if (textzeile_ == zeilen_.size()) {
@@ -151,18 +154,21 @@ const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
             }
         }
     } else if (taste == static_cast<Zeichen>(zeile[textposition_ - 1])) {
+        zeichenzaehlung_.zaehlen(taste, false);
         fehlerOffen_ = false;
         textposition_ += 1;
     } else if (berichtigung) {
         // The mark stays on the expected character; the position is counted wrong once.
         if (!fehlerOffen_) {
             fehlerzaehler_ += 1;
+            zeichenzaehlung_.zaehlen(static_cast<Zeichen>(zeile[textposition_ - 1]), true);
         }
         anschlagzaehler_ -= 1;
         fehlerOffen_ = true;
         falscheTaste();
     } else {
         fehlerzaehler_ += 1;
+        zeichenzaehlung_.zaehlen(static_cast<Zeichen>(zeile[textposition_ - 1]), true);
         textposition_ += 1;
         falscheTaste();
     }

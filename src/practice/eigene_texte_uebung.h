@@ -4,6 +4,7 @@
 #include "keyboard/grundbegriffe.h"
 #include "platform/klang.h"
 #include "practice/textdatei.h"
+#include "practice/zeichenzaehlung.h"
 #include "session/sitzung.h"
 
 #include <cstddef>
@@ -92,6 +93,9 @@ public:
     bool textendeErreicht() const { return textende_; }
     const std::vector<std::string>& zeilen() const { return zeilen_; }
 
+    // Per character: typed as demanded and missed since the text was begun.
+    const Zeichenzaehlung& zeichenzaehlung() const { return zeichenzaehlung_; }
+
 private:
     void falscheTaste();
     void anzeigeFuellen();
@@ -107,6 +111,7 @@ private:
     bool fehlerOffen_ = false;
     bool textende_ = false;
     EigeneTexteAnzeige anzeige_;
+    Zeichenzaehlung zeichenzaehlung_;
 };
 
 } // namespace tastwerk

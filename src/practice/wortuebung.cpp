@@ -152,6 +152,7 @@ void Wortuebung::einrichten() {
     fehlerOffen_ = false;
     apm_ = 0;
     fingerzaehler_ = {};
+    zeichenzaehlung_.nullsetzen();
 
     anzeige_ = Wortanzeige{};
     anzeige_.gruppentitel = gruppentitelWortuebung(sitzung_.lektionNr, sitzung_.wiederholungAktiv);
@@ -176,6 +177,7 @@ void Wortuebung::startaufforderungZeigen() {
 }
 
 void Wortuebung::fingerZaehlen(Zeichen z, bool fehler) {
+    zeichenzaehlung_.zaehlen(z, fehler);
     for (const Fingergruppe f : fingerbestimmen(sitzung_.tastaturlayout, z)) {
         Fingerpaar& paar = fingerzaehler_[static_cast<std::size_t>(platz(f))];
         ++(fehler ? paar.fehler : paar.anschlaege);

@@ -93,6 +93,8 @@ public:
     std::uint32_t fehlerzaehler() const { return fehlerzaehler_; }
     // Keystrokes and errors per finger group of this word exercise, in finger group order.
     const Fingerzaehler& fingerzaehler() const { return fingerzaehler_; }
+    // Per character: typed as demanded and missed in this word exercise.
+    const Zeichenzaehlung& zeichenzaehlung() const { return zeichenzaehlung_; }
 
     // Qualifying keystrokes; the goal is 0.3 × Q / LektionNr percent, passed at 3 × Q ≥ 1000 × LektionNr.
     std::uint32_t lernzielZaehler() const { return lernziel_; }
@@ -139,6 +141,7 @@ private:
     bool fehlerOffen_ = false;
     int apm_ = 0;
     Fingerzaehler fingerzaehler_{};
+    Zeichenzaehlung zeichenzaehlung_;
     Wortanzeige anzeige_;
 };
 

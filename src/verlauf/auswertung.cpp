@@ -77,17 +77,17 @@ Auswertung auswerten(const std::vector<Uebungseintrag>& eintraege, const Datum& 
 
 std::optional<double> tastenquote(const std::vector<Zeichenzaehler>& summen,
                                   const std::vector<Zeichen>& zeichen) {
-    std::uint64_t gefordert = 0, verfehlt = 0;
+    std::uint64_t anschlaege = 0, fehler = 0;
     for (const Zeichenzaehler& z : summen) {
         if (std::find(zeichen.begin(), zeichen.end(), z.zeichen) != zeichen.end()) {
-            gefordert += z.gefordert;
-            verfehlt += z.verfehlt;
+            anschlaege += z.anschlaege;
+            fehler += z.fehler;
         }
     }
-    if (gefordert == 0) {
+    if (anschlaege == 0) {
         return std::nullopt;
     }
-    return 100.0 * double(verfehlt) / double(gefordert);
+    return 100.0 * double(fehler) / double(anschlaege);
 }
 
 Farbe heatmapFarbe(double quote) {
@@ -117,19 +117,19 @@ std::vector<Zeichenzaehler> schwaechsteZeichen(const std::vector<Zeichenzaehler>
                                                std::size_t anzahl) {
     std::vector<Zeichenzaehler> liste;
     for (const Zeichenzaehler& z : summen) {
-        if (z.gefordert >= MindestanzahlSchwaeche && z.verfehlt > 0) {
+        if (z.anschlaege >= MindestanzahlSchwaeche && z.fehler > 0) {
             liste.push_back(z);
         }
     }
-    // Highest rate first; of equal rates the more often demanded one, then the character's order.
+    // Highest rate first; of equal rates the more often typed one, then the character's order.
     std::sort(liste.begin(), liste.end(), [](const Zeichenzaehler& a, const Zeichenzaehler& b) {
-        const auto links = std::uint64_t(a.verfehlt) * b.gefordert;
-        const auto rechts = std::uint64_t(b.verfehlt) * a.gefordert;
+        const auto links = std::uint64_t(a.fehler) * b.anschlaege;
+        const auto rechts = std::uint64_t(b.fehler) * a.anschlaege;
         if (links != rechts) {
             return links > rechts;
         }
-        if (a.gefordert != b.gefordert) {
-            return a.gefordert > b.gefordert;
+        if (a.anschlaege != b.anschlaege) {
+            return a.anschlaege > b.anschlaege;
         }
         return a.zeichen < b.zeichen;
     });

@@ -35,7 +35,7 @@ struct Auswertung {
 Auswertung auswerten(const std::vector<Uebungseintrag>& eintraege, const Datum& heute);
 
 // The error rate in percent of a key carrying the given characters: all its misses over all the times
-// one of them was demanded, so a character practised often weighs more. Nothing when none was demanded.
+// one of them was typed, so a character practised often weighs more. Nothing when none was typed.
 std::optional<double> tastenquote(const std::vector<Zeichenzaehler>& summen,
                                   const std::vector<Zeichen>& zeichen);
 

@@ -44,8 +44,8 @@ CREATE INDEX IF NOT EXISTS uebung_nach_name ON uebung (name, ende, id);
 CREATE TABLE IF NOT EXISTS zeichen (
     uebung INTEGER NOT NULL REFERENCES uebung (id) ON DELETE CASCADE,
     zeichen INTEGER NOT NULL,
-    gefordert INTEGER NOT NULL,
-    verfehlt INTEGER NOT NULL,
+    anschlaege INTEGER NOT NULL,
+    fehler INTEGER NOT NULL,
     PRIMARY KEY (uebung, zeichen)
 ) WITHOUT ROWID;
 )";
@@ -84,7 +84,7 @@ Uebungseintrag zeileLesen(const Anweisung& a) {
 }
 
 void zeichenLesen(Datenbank& db, std::int64_t id, Uebungseintrag& e) {
-    Anweisung a(db, "SELECT zeichen, gefordert, verfehlt FROM zeichen WHERE uebung = ? ORDER BY zeichen");
+    Anweisung a(db, "SELECT zeichen, anschlaege, fehler FROM zeichen WHERE uebung = ? ORDER BY zeichen");
     a.binde(1, id);
     while (a.schritt()) {
         e.zeichen.push_back({Zeichen(a.zahl(0)), std::uint32_t(a.zahl(1)), std::uint32_t(a.zahl(2))});
@@ -211,7 +211,7 @@ std::optional<std::string> Lernverlauf::eintragen(const std::vector<Uebungseintr
                 Anweisung a(db, Einfuegen);
                 Anweisung id(db, "SELECT last_insert_rowid()");
                 Anweisung z(db,
-                            "INSERT INTO zeichen (uebung, zeichen, gefordert, verfehlt) VALUES (?, ?, ?, ?)");
+                            "INSERT INTO zeichen (uebung, zeichen, anschlaege, fehler) VALUES (?, ?, ?, ?)");
                 for (const Uebungseintrag& e : eintraege) {
                     a.bindeBytes(1, e.name).bindeText(2, e.beginn).bindeText(3, e.ende);
                     a.binde(4, std::int64_t(e.lektion))
@@ -232,8 +232,8 @@ std::optional<std::string> Lernverlauf::eintragen(const std::vector<Uebungseintr
                     for (const Zeichenzaehler& zz : e.zeichen) {
                         z.binde(1, uebung)
                             .binde(2, std::int64_t(zz.zeichen))
-                            .binde(3, std::int64_t(zz.gefordert));
-                        z.binde(4, std::int64_t(zz.verfehlt));
+                            .binde(3, std::int64_t(zz.anschlaege));
+                        z.binde(4, std::int64_t(zz.fehler));
                         z.schritt();
                         z.zuruecksetzen();
                     }
@@ -366,7 +366,7 @@ std::vector<Zeichenzaehler> Lernverlauf::zeichensummen(const std::string& name) 
         return mitDatenbank(false, false, [&](Datenbank& db) {
             std::vector<Zeichenzaehler> liste;
             Anweisung a(db,
-                        "SELECT z.zeichen, sum(z.gefordert), sum(z.verfehlt) FROM zeichen z JOIN uebung u ON "
+                        "SELECT z.zeichen, sum(z.anschlaege), sum(z.fehler) FROM zeichen z JOIN uebung u ON "
                         "u.id = z.uebung WHERE u.name = ? GROUP BY z.zeichen ORDER BY z.zeichen");
             a.bindeBytes(1, name);
             while (a.schritt()) {

@@ -60,7 +60,7 @@ public:
     // Per learner who has a history: number of exercises, practice time, latest exercises.
     std::vector<Verlaufssumme> summen();
 
-    // Per demanded character, summed over the learner's exercises: how often demanded and missed.
+    // Per character, summed over the learner's exercises: how often typed as demanded and missed.
     std::vector<Zeichenzaehler> zeichensummen(const std::string& name);
 
     // A message that reading came upon (a damaged file that was set aside, an unreadable file), handed

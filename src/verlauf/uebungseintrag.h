@@ -2,6 +2,7 @@
 #pragma once
 
 #include "keyboard/grundbegriffe.h"
+#include "practice/zeichenzaehlung.h"
 #include "session/sitzung.h"
 
 #include <array>
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace tastwerk {
-
-struct Zeichenzaehler {
-    Zeichen zeichen = 0;
-    std::uint32_t gefordert = 0; // how often the character was demanded
-    std::uint32_t verfehlt = 0;  // how often another key was typed for it
-    bool operator==(const Zeichenzaehler&) const = default;
-};
 
 // Stage names of the two course stages; an own text is recorded under its file name.
 inline constexpr const char* StufeBuchstaben = "B";

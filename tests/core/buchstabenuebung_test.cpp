@@ -219,3 +219,23 @@ TEST(Lobmeldungen, NachFehlerzahl) {
     EXPECT_EQ(lobBuchstabenuebung(3).text, "Sie haben die Buchstabenübung gemeistert!\n\nWeiter geht es mit der "
                                            "Wortübung!");
 }
+
+TEST_F(Buchstabenfixture, ZeichenzaehlungFolgtDenFingerzaehlern) {
+    lektion(1, 1);
+    const Zeichen erster = gefordert();
+    uebung->taste(falsch(), 1, 1);
+    uebung->taste(falsch(), 1, 1);
+    richtig();
+    std::uint32_t anschlaege = 0, fehler = 0;
+    for (const Zeichenzaehler& z : uebung->zeichenzaehlung().liste()) {
+        anschlaege += z.anschlaege;
+        fehler += z.fehler;
+        if (z.zeichen == erster) {
+            EXPECT_EQ(z.fehler, 1u) << "one miss however many wrong keys";
+        }
+    }
+    EXPECT_EQ(anschlaege, 1u);
+    EXPECT_EQ(fehler, fehlerSumme());
+    uebung->nullsetzen();
+    EXPECT_TRUE(uebung->zeichenzaehlung().liste().empty());
+}

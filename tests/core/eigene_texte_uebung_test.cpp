@@ -350,4 +350,23 @@ TEST(EigenerTextTasten, TabulatorNurWoErlaubtSteuerzeichenNie) {
     EXPECT_FALSE(tippbaresZeichen(ZeichenStartaufforderung, true));
     EXPECT_FALSE(tippbaresZeichen(0x1B, true));
     EXPECT_FALSE(tippbaresZeichen(0x9D, true));
+
+// What the learning history learns of each character: typed right, missed, with Return at line ends.
+TEST_F(EigeneTexteTest, ZeichenzaehlungNenntJedesZeichenMitAnschlaegenUndFehlern) {
+    struct Fall {
+        bool berichtigung;
+        const char* tasten;
+        std::vector<Zeichenzaehler> erwartet;
+    };
+    const Fall faelle[] = {
+        // Three wrong keys at 'b' count one miss; Return after "ab", a wrong key at the line end.
+        {true, "axyzbq\rc", {{Return, 1, 1}, {'a', 1, 0}, {'b', 1, 1}, {'c', 1, 0}}},
+        // Counting only: each wrong key is a miss of the character it stood for and moves on.
+        {false, "xb\rq", {{Return, 1, 0}, {'a', 0, 1}, {'b', 1, 0}, {'c', 0, 1}}},
+    };
+    for (const Fall& f : faelle) {
+        auto uebung = gestartet({"ab", "c"}, f.berichtigung);
+        tippen(uebung, f.tasten);
+        EXPECT_EQ(uebung.zeichenzaehlung().liste(), f.erwartet) << f.tasten;
+    }
 }
