@@ -350,6 +350,7 @@ TEST(EigenerTextTasten, TabulatorNurWoErlaubtSteuerzeichenNie) {
     EXPECT_FALSE(tippbaresZeichen(ZeichenStartaufforderung, true));
     EXPECT_FALSE(tippbaresZeichen(0x1B, true));
     EXPECT_FALSE(tippbaresZeichen(0x9D, true));
+}
 
 // What the learning history learns of each character: typed right, missed, with Return at line ends.
 TEST_F(EigeneTexteTest, ZeichenzaehlungNenntJedesZeichenMitAnschlaegenUndFehlern) {
