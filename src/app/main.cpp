@@ -6,6 +6,7 @@
 #include "ui/qt_deutsch.h"
 #include "ui/qt_plattform.h"
 #include "ui/signalwaechter.h"
+#include "verlauf/csv.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,6 +43,23 @@ int startAbbrechen(int argc, char** argv, const tastwerk::Befehlszeile& befehle,
         QMessageBox::critical(nullptr, QStringLiteral("Tastwerk"), text);
     }
     return rueckgabe;
+}
+
+// --klassenliste and --lernverlauf: the CSV files for a teacher's scripts, written without a window.
+int ausgeben(const tastwerk::Befehlszeile& befehle, const std::string& ordner) {
+    const auto schreiben = [&](const std::optional<std::string>& ziel, auto ausgabe) {
+        if (!ziel) {
+            return true;
+        }
+        if (const auto meldung = ausgabe(ordner, *ziel)) {
+            std::fprintf(stderr, "tastwerk: %s\n", meldung->c_str());
+            return false;
+        }
+        return true;
+    };
+    const bool klasse = schreiben(befehle.klassenliste, tastwerk::klassenlisteAusgeben);
+    const bool verlauf = schreiben(befehle.lernverlauf, tastwerk::lernverlaufAusgeben);
+    return klasse && verlauf ? 0 : 2;
 }
 
 // The program's icon in every size it comes in.
@@ -95,6 +113,9 @@ int main(int argc, char** argv) {
                               QStringLiteral("Der Ordner »%1« (aus %2) existiert nicht.")
                                   .arg(ordner, QString::fromStdString(wahl.herkunft)),
                               1);
+    }
+    if (befehle.klassenliste || befehle.lernverlauf) {
+        return ausgeben(befehle, ordner.toStdString());
     }
     // Sound files are looked for by bare name in the start folder.
     QDir::setCurrent(ordner);

@@ -6,7 +6,7 @@ namespace tastwerk {
 
 namespace {
 
-enum class Option { Ordner, Benutzerordner, Hilfe, Version };
+enum class Option { Ordner, Benutzerordner, Klassenliste, Lernverlauf, Hilfe, Version };
 
 struct Langoption {
     std::string_view name;
@@ -14,9 +14,11 @@ struct Langoption {
     bool mitWert;
 };
 
-constexpr std::array<Langoption, 4> langoptionen{{
+constexpr std::array<Langoption, 6> langoptionen{{
     {"ordner", Option::Ordner, true},
     {"benutzerordner", Option::Benutzerordner, false},
+    {"klassenliste", Option::Klassenliste, true},
+    {"lernverlauf", Option::Lernverlauf, true},
     {"help", Option::Hilfe, false},
     {"version", Option::Version, false},
 }};
@@ -159,6 +161,19 @@ Befehlszeile befehlszeileLesen(const std::vector<std::string>& argumente) {
             }
             b.ordner = *wert;
             break;
+        case Option::Klassenliste:
+        case Option::Lernverlauf:
+            if (!wert) {
+                if (i + 1 >= argumente.size()) {
+                    return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt eine Datei.");
+                }
+                wert = argumente[++i];
+            }
+            if (wert->empty()) {
+                return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt eine Datei.");
+            }
+            (option == Option::Klassenliste ? b.klassenliste : b.lernverlauf) = *wert;
+            break;
         }
     }
     return b;
@@ -177,6 +192,10 @@ std::string hilfetext() {
            "                           $XDG_DATA_HOME/tastwerk, sonst\n"
            "                           ~/.local/share/tastwerk; er wird beim ersten Start\n"
            "                           angelegt (so startet der Eintrag im Menü)\n"
+           "      --klassenliste=DATEI  die Klassenübersicht des Startordners als CSV in\n"
+           "                           DATEI schreiben und beenden (ohne Fenster)\n"
+           "      --lernverlauf=DATEI   jede aufgezeichnete Übung des Startordners als\n"
+           "                           CSV in DATEI schreiben und beenden (ohne Fenster)\n"
            "  -h, --help             diese Hilfe anzeigen und beenden\n"
            "  -V, --version          Versionsangabe anzeigen und beenden\n"
            "\n"

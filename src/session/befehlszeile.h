@@ -16,6 +16,10 @@ struct Befehlszeile {
     std::optional<std::string> ordner;
     // --benutzerordner: the learners' data go to the user's own data folder (the desktop entry asks so).
     bool benutzerordner = false;
+    // --klassenliste, --lernverlauf: write the class overview or every recorded exercise of the start
+    // folder as CSV into this file and end, without a window.
+    std::optional<std::string> klassenliste;
+    std::optional<std::string> lernverlauf;
     // For Auftrag::Fehler: what is wrong, one German sentence without the program's name.
     std::string fehler;
 };

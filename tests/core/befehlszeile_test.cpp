@@ -115,6 +115,21 @@ Umgebungsvariable umgebungAus(std::map<std::string, std::string> werte) {
     };
 }
 
+TEST(BefehlszeileAusgabe, KlassenlisteUndLernverlaufNehmenEineDatei) {
+    const Befehlszeile b = befehlszeileLesen({"--ordner", "/k", "--klassenliste", "k.csv", "--lernverlauf=v.csv"});
+    EXPECT_EQ(b.auftrag, Auftrag::Starten) << b.fehler;
+    EXPECT_EQ(b.ordner, "/k");
+    EXPECT_EQ(b.klassenliste, "k.csv");
+    EXPECT_EQ(b.lernverlauf, "v.csv");
+    EXPECT_EQ(befehlszeileLesen({"--klassen=k.csv"}).klassenliste, "k.csv");
+    for (const auto& falsch : std::vector<std::vector<std::string>>{{"--klassenliste"}, {"--lernverlauf="}}) {
+        const Befehlszeile f = befehlszeileLesen(falsch);
+        EXPECT_EQ(f.auftrag, Auftrag::Fehler);
+        EXPECT_NE(f.fehler.find("verlangt eine Datei"), std::string::npos) << f.fehler;
+    }
+    EXPECT_NE(hilfetext().find("--klassenliste=DATEI"), std::string::npos);
+}
+
 struct Startfall {
     const char* name;
     std::vector<std::string> argumente;
