@@ -148,7 +148,8 @@ std::optional<Fundstelle> Benutzerdatei::lesen(const std::string& name) const {
 }
 
 Loeschergebnis Benutzerdatei::loeschen(int zeile, const std::string& angemeldeterName,
-                                       const std::optional<std::string>& gezeigterName) {
+                                       const std::optional<std::string>& gezeigterName,
+                                       const std::function<void(const std::string&)>& auchLoeschen) {
     const Ordnersperre sperre(ordner_);
     zwischendateienEntfernen();
     std::vector<std::uint8_t> inhalt = Datei(pfad_, Datei::Art::Lesen).allesLesen();
@@ -163,6 +164,7 @@ Loeschergebnis Benutzerdatei::loeschen(int zeile, const std::string& angemeldete
     } else {
         // The stored bytes of the last record move as they are; a trailing fragment stays behind them.
         const std::size_t letzter = saetze.size() - 1;
+        ergebnis.geloeschterName = saetze[*index].benutzername;
         const auto anfang = [&](std::size_t k) {
             return inhalt.begin() + static_cast<std::ptrdiff_t>(k * Satzlaenge);
         };
@@ -174,6 +176,9 @@ Loeschergebnis Benutzerdatei::loeschen(int zeile, const std::string& angemeldete
         saetze.pop_back();
         atomarSchreiben(pfad_, inhalt);
         ergebnis.art = Loeschergebnis::Art::Geloescht;
+        if (auchLoeschen) {
+            auchLoeschen(ergebnis.geloeschterName);
+        }
     }
     ergebnis.benutzerzahl = static_cast<int>(saetze.size());
     ergebnis.angemeldeter = fundstelleIn(saetze, angemeldeterName);

@@ -26,6 +26,7 @@ struct Loeschergebnis {
     };
     Art art = Art::NichtVorhanden;
     int benutzerzahl = 0; // users in the file afterwards
+    std::string geloeschterName; // for Art::Geloescht
     // The signed-in learner's record as the file holds it afterwards, found by name from the start.
     std::optional<Fundstelle> angemeldeter;
 };
@@ -68,8 +69,11 @@ public:
     // content is written in one atomic step, so after a crash the file is either the old or the new one.
     // `gezeigterName` is the name the table showed in that row: when another running copy has moved
     // the records since, the learner of that name is deleted wherever it now stands, never another one.
+    // `auchLoeschen` is called with the deleted learner's name while the folder is still locked, for
+    // what else belongs to the learner (the learning history), so no other copy sees one without the other.
     Loeschergebnis loeschen(int zeile, const std::string& angemeldeterName,
-                            const std::optional<std::string>& gezeigterName = std::nullopt);
+                            const std::optional<std::string>& gezeigterName = std::nullopt,
+                            const std::function<void(const std::string&)>& auchLoeschen = {});
 
 private:
     // Removes the temporary files that a copy of the program left behind when it ended in the middle

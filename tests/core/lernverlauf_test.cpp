@@ -123,6 +123,34 @@ TEST(Lernverlauf, SummenZaehlenZeitUndNennenDieLetztenFuenfNeuesteZuerst) {
     EXPECT_EQ(zeichen[2], (Zeichenzaehler{'j', 175, 14}));
 }
 
+TEST(Lernverlauf, EinGeloeschterBenutzerVerliertSeinenVerlaufImSelbenSchritt) {
+    TempOrdner ordner;
+    test::FesteUhr uhr;
+    Benutzerdatei datei(ordner.pfad());
+    for (const char* name : {"ANNA", "BERND", "CARL"}) {
+        datei.anmelden(name, [&] { return neuerBenutzer(name, uhr.jetzt().datum, 800); });
+    }
+    Lernverlauf verlauf(ordner.pfad());
+    for (const char* name : {"ANNA", "BERND", "CARL"}) {
+        verlauf.eintragen(uebung(name, 1));
+    }
+    std::optional<std::string> meldung;
+    const auto ergebnis = datei.loeschen(2, "CARL", std::string("BERND"), [&](const std::string& name) {
+        // Still under the folder lock: the history must not try to take it a second time.
+        meldung = verlauf.loeschen(name, true);
+    });
+    EXPECT_EQ(ergebnis.art, Loeschergebnis::Art::Geloescht);
+    EXPECT_EQ(ergebnis.geloeschterName, "BERND");
+    EXPECT_EQ(meldung, std::nullopt);
+    EXPECT_TRUE(verlauf.uebungen("BERND").empty());
+    EXPECT_EQ(verlauf.alle().size(), 2u);
+
+    // A refused deletion leaves the history alone.
+    bool gerufen = false;
+    datei.loeschen(1, "ANNA", std::string("ANNA"), [&](const std::string&) { gerufen = true; });
+    EXPECT_FALSE(gerufen);
+}
+
 // A damaged file is set aside unchanged, reported once, and a new history begins; the user file beside
 // it is never touched.
 struct Schaden {
