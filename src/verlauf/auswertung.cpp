@@ -1,5 +1,7 @@
 #include "verlauf/auswertung.h"
 
+#include "keyboard/tastentabelle.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -88,6 +90,21 @@ std::optional<double> tastenquote(const std::vector<Zeichenzaehler>& summen,
         return std::nullopt;
     }
     return 100.0 * double(fehler) / double(anschlaege);
+}
+
+std::vector<std::optional<double>> tastenquoten(const std::vector<Zeichenzaehler>& summen,
+                                                Tastaturlayout layout) {
+    std::vector<std::optional<double>> quoten(std::size_t(Tastentabelle::Anzahl));
+    for (int taste = 0; taste < Tastentabelle::Anzahl; ++taste) {
+        std::vector<Zeichen> zeichen;
+        for (const Zeichenzaehler& z : summen) {
+            if (Tastentabelle::traegtZeichen(taste, layout, z.zeichen)) {
+                zeichen.push_back(z.zeichen);
+            }
+        }
+        quoten[std::size_t(taste)] = tastenquote(summen, zeichen);
+    }
+    return quoten;
 }
 
 Farbe heatmapFarbe(double quote) {

@@ -39,6 +39,11 @@ Auswertung auswerten(const std::vector<Uebungseintrag>& eintraege, const Datum& 
 std::optional<double> tastenquote(const std::vector<Zeichenzaehler>& summen,
                                   const std::vector<Zeichen>& zeichen);
 
+// The rate of every key of the on-screen keyboard (numbered as the key table numbers them) in the layout,
+// from the characters each key carries; nothing for a key none of whose characters was typed.
+std::vector<std::optional<double>> tastenquoten(const std::vector<Zeichenzaehler>& summen,
+                                                Tastaturlayout layout);
+
 // Green at no errors, yellow at 5 %, red from 10 % on, in between mixed; stored layout 0x00BBGGRR.
 Farbe heatmapFarbe(double quote);
 

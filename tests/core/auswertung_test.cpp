@@ -2,6 +2,8 @@
 // heatmap's rate and colour of a key.
 #include "verlauf/auswertung.h"
 
+#include "keyboard/tastentabelle.h"
+
 #include <gtest/gtest.h>
 
 namespace tastwerk {
@@ -47,6 +49,28 @@ TEST(Heatmap, EineTasteMitZweiZeichenGewichtetNachIhrenAnforderungen) {
         << "5 misses in 100 demands, not (50 % + 0 %) / 2";
     EXPECT_DOUBLE_EQ(*tastenquote(summen, {'a', 'A'}), 10.0);
     EXPECT_FALSE(tastenquote(summen, {'q', 'Q'}).has_value());
+}
+
+TEST(Heatmap, JedeTasteTraegtDieQuoteIhrerZeichenImLayout) {
+    // 'z' and 'y' swap places between the German and the US keyboard.
+    const std::vector<Zeichenzaehler> summen = {{'z', 10, 1}, {'Z', 10, 3}, {'y', 20, 0}};
+    const auto deutsch = tastenquoten(summen, Tastaturlayout::Deutsch);
+    const auto usa = tastenquoten(summen, Tastaturlayout::USA);
+    ASSERT_EQ(deutsch.size(), std::size_t(Tastentabelle::Anzahl));
+    int zTaste = -1;
+    for (int t = 0; t < Tastentabelle::Anzahl; ++t) {
+        if (Tastentabelle::traegtZeichen(t, Tastaturlayout::Deutsch, 'z')) {
+            zTaste = t;
+        }
+    }
+    ASSERT_GE(zTaste, 0);
+    EXPECT_DOUBLE_EQ(*deutsch[std::size_t(zTaste)], 20.0) << "z and Z together: 4 misses in 20";
+    EXPECT_DOUBLE_EQ(*usa[std::size_t(zTaste)], 0.0) << "the same key types y in the US layout";
+    int ohne = 0;
+    for (const auto& q : deutsch) {
+        ohne += !q.has_value();
+    }
+    EXPECT_EQ(ohne, Tastentabelle::Anzahl - 2);
 }
 
 struct FarbFall {
