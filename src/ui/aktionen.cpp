@@ -15,6 +15,7 @@ Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
     a.einstellungen = aktion(fenster, QStringLiteral("Einstellungen"));
     a.benutzerdaten = aktion(fenster, QStringLiteral("Benutzerdaten"));
     a.extras = aktion(fenster, QStringLiteral("Extras"));
+    a.lernverlauf = aktion(fenster, QStringLiteral("Lernverlauf"));
     a.textLaden = aktion(fenster, QStringLiteral("Text laden"));
     a.textErstellen = aktion(fenster, QStringLiteral("Text erstellen"));
     a.textAendern = aktion(fenster, QStringLiteral("Text ändern"));
@@ -26,6 +27,7 @@ Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
     a.hauptmenuePopup->addAction(a.einstellungen);
     a.hauptmenuePopup->addAction(a.benutzerdaten);
     a.hauptmenuePopup->addAction(a.extras);
+    a.hauptmenuePopup->addAction(a.lernverlauf);
     a.hauptmenuePopup->addSeparator();
     a.eigeneTexte = a.hauptmenuePopup->addMenu(QStringLiteral("Eigene Texte üben"));
     a.eigeneTexte->addAction(a.textLaden);
@@ -71,7 +73,7 @@ void Aktionen::menueleisteFreigeben(bool frei) {
 }
 
 void Aktionen::hauptmenueFreigeben(bool frei) {
-    for (QAction* a : {start, tastatur, einstellungen, benutzerdaten, extras}) {
+    for (QAction* a : {start, tastatur, einstellungen, benutzerdaten, extras, lernverlauf}) {
         a->setEnabled(frei);
     }
     eigeneTexte->menuAction()->setEnabled(frei);

@@ -15,7 +15,8 @@ struct Aktionen {
     QAction* einstellungen;
     QAction* benutzerdaten;
     QAction* extras;
-    QMenu* eigeneTexte; // popup submenu "Eigene Texte üben"
+    QAction* lernverlauf; // the learner's history in a window of its own
+    QMenu* eigeneTexte;   // popup submenu "Eigene Texte üben"
     QAction* textLaden;
     QAction* textErstellen;
     QAction* textAendern;
@@ -47,8 +48,8 @@ struct Aktionen {
     // The menu bar entries that open a screen, in the order "Start", "Die Tastatur", "Einstellungen",
     // "Extras", "Benutzerdaten".
     void menueleisteFreigeben(bool frei);
-    // The popup entries "Start", "Die Tastatur", "Einstellungen", "Benutzerdaten", "Extras" and
-    // "Eigene Texte üben" of the main menu popup (the buttons follow them).
+    // The popup entries "Start", "Die Tastatur", "Einstellungen", "Benutzerdaten", "Extras",
+    // "Lernverlauf" and "Eigene Texte üben" of the main menu popup (the buttons follow them).
     void hauptmenueFreigeben(bool frei);
 };
 

@@ -108,9 +108,14 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     loeschen_->setAutoDefault(false);
     abbruch_ = new QPushButton(QStringLiteral("Abbruch"), loeschfeld_);
     abbruch_->setAutoDefault(false);
+    klassen_ = new QPushButton(QStringLiteral("Klassenübersicht"), loeschfeld_);
+    klassen_->setToolTip(QStringLiteral("Alle Benutzer mit Lernstand, Übungszeit und Geschwindigkeit"));
+    klassen_->setEnabled(false);
+    klassen_->setAutoDefault(false);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(passwort_, 1);
     knoepfe->addWidget(loeschen_);
+    knoepfe->addWidget(klassen_);
     knoepfe->addWidget(abbruch_);
     feld->addWidget(frage_, 1);
     feld->addLayout(knoepfe);
@@ -118,6 +123,7 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     loeschfeld_->installEventFilter(this);
     connect(loeschen_, &QPushButton::clicked, this, &BenutzerdateiSeite::killhim);
     connect(abbruch_, &QPushButton::clicked, this, &BenutzerdateiSeite::nichtloeschen);
+    connect(klassen_, &QPushButton::clicked, this, &BenutzerdateiSeite::klassenuebersichtVerlangt);
 
     groessenSetzen(false);
 }
@@ -144,6 +150,7 @@ void BenutzerdateiSeite::groessenSetzen(bool gross) {
 bool BenutzerdateiSeite::fuellen(const std::vector<Benutzerdatensatz>& saetze) {
     loeschfeld_->hide();
     loeschen_->setEnabled(false);
+    klassen_->setEnabled(false);
     gewaehlt_ = false;
     tabelle_->clearSelection();
     tabelle_->clearContents();
@@ -181,6 +188,7 @@ bool BenutzerdateiSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void BenutzerdateiSeite::ben_loeschen(int zeile, int spalte) {
     loeschen_->setEnabled(false);
+    klassen_->setEnabled(false);
     zeile_ = zeile;
     spalte_ = spalte;
     gewaehlt_ = false;
@@ -221,8 +229,13 @@ void BenutzerdateiSeite::killhim() {
     const std::optional<std::string> gezeigterName =
         index < namen_.size() ? std::optional<std::string>(namen_[index]) : std::nullopt;
     Loeschergebnis ergebnis;
+    std::optional<std::string> verlaufMeldung;
     try {
-        ergebnis = datei_.loeschen(zeile_, sitzung_.name, gezeigterName);
+        ergebnis = datei_.loeschen(zeile_, sitzung_.name, gezeigterName, [&](const std::string& name) {
+            if (auchLoeschen) {
+                verlaufMeldung = auchLoeschen(name);
+            }
+        });
     } catch (const Dateifehler& fehler) {
         dateifehlerMelden(
             QStringLiteral("Der Benutzer wurde nicht gelöscht; die Benutzerdatei ist unverändert geblieben."),
@@ -247,6 +260,10 @@ void BenutzerdateiSeite::killhim() {
         emit tabelleVeraltet();
         break;
     case Loeschergebnis::Art::Geloescht:
+        if (verlaufMeldung) {
+            QMessageBox::warning(rahmen_->window(), QApplication::applicationName(),
+                                 QString::fromStdString(*verlaufMeldung));
+        }
         emit geloescht();
         break;
     }
@@ -263,6 +280,7 @@ void BenutzerdateiSeite::zugangPruefen() {
     }
     if (zugangswortRichtig(passwort_->text().toStdString())) {
         loeschen_->setEnabled(true);
+        klassen_->setEnabled(true);
     }
 }
 

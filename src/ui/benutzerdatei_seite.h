@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +30,13 @@ public:
     bool fuellen(const std::vector<Benutzerdatensatz>& saetze);
     bool mehrAlsSiebenBenutzer() const { return namen_.size() > 7; }
 
-    // The timer's duty: enables "Benutzer löschen" once the password box holds the access word.
+    // The timer's duty: enables "Benutzer löschen" and "Klassenübersicht" once the password box holds
+    // the access word.
     void zugangPruefen();
+
+    // Deletes what else belongs to a deleted learner (the learning history), while the user file is
+    // still locked; returns a message for the user when that failed.
+    std::function<std::optional<std::string>(const std::string& name)> auchLoeschen;
 
     int gewaehlteZeile() const { return zeile_; }
     int gewaehlteSpalte() const { return spalte_; }
@@ -42,6 +49,7 @@ public:
     QLineEdit* passwortfeld() const { return passwort_; }
     QPushButton* loeschenKnopf() const { return loeschen_; }
     QPushButton* abbruchKnopf() const { return abbruch_; }
+    QPushButton* klassenuebersichtKnopf() const { return klassen_; }
 
 signals:
     // A user was deleted; the table must be built anew (benutzerdatei_einsehen).
@@ -49,6 +57,8 @@ signals:
     // The selected user was no longer in the file (another copy of the program changed it); the
     // table must be built anew.
     void tabelleVeraltet();
+    // "Klassenübersicht", behind the access word.
+    void klassenuebersichtVerlangt();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -75,6 +85,7 @@ private:
     QLineEdit* passwort_;
     QPushButton* loeschen_;
     QPushButton* abbruch_;
+    QPushButton* klassen_;
     // The stored names (Windows-1252) of the rows shown, so a deletion knows whom the table showed.
     std::vector<std::string> namen_;
     int zeile_ = 0;

@@ -357,6 +357,7 @@ bool EigeneTexteSeite::textladen() {
         return false;
     }
     geaenderteDatei_.clear();
+    vorschaudatei_ = QFileInfo(pfad).fileName();
     zaehlung_->show();
     start_->show();
     speichern_->hide();
@@ -381,6 +382,7 @@ bool EigeneTexteSeite::textladen() {
 
 void EigeneTexteSeite::TextErstellen() {
     geaenderteDatei_.clear();
+    vorschaudatei_.clear();
     zaehlung_->hide();
     start_->hide();
     start_->setDefault(false);
@@ -420,6 +422,7 @@ bool EigeneTexteSeite::Textaendern() {
     }
     editor_->setPlainText(QString::fromStdString(editortext(*text)));
     geaenderteDatei_ = pfad;
+    vorschaudatei_ = QFileInfo(pfad).fileName();
     geaenderteKodierung_ = text->kodierung;
     geaenderteBom_ = text->bom;
     speichern_->setEnabled(true);
@@ -505,6 +508,7 @@ void EigeneTexteSeite::bitbtn5Click() {
         uebungstext_ += QString::fromStdString(cp1252ZuUtf8((*zeilen)[k]));
     }
     uebung_ = std::make_unique<EigeneTexteUebung>(std::move(*zeilen), sitzung_, klang_);
+    uebungsdatei_ = vorschaudatei_;
     menue_->hide();
     unten_->hide();
     feld_->setEnabled(true);

@@ -91,6 +91,8 @@ public:
     // The file that "Änderungen speichern" writes to: the one "Text ändern" read into the editor;
     // empty when there is none.
     const QString& geaenderteDatei() const { return geaenderteDatei_; }
+    // The file name of the text being practised; empty for a text that came from the editor.
+    const QString& uebungsdatei() const { return uebungsdatei_; }
 
 signals:
     // The menu screen was shown: the main window hides what it covers.
@@ -177,6 +179,8 @@ private:
     bool geaenderteBom_ = false;
     std::unique_ptr<EigeneTexteUebung> uebung_;
     QString uebungstext_;
+    QString vorschaudatei_;
+    QString uebungsdatei_;
 };
 
 } // namespace tastwerk::ui

@@ -62,8 +62,10 @@ ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     fehlerstatistik_->setToolTip(QStringLiteral("Gesamttfehlerstatistik der Lektionen 1 bis 16."));
     fingergymnastik_ = new QPushButton(QStringLiteral("\"Fingergymnastik\""), sonstiges);
     eigeneTexte_ = new QPushButton(QStringLiteral("Eigene Texte üben"), sonstiges);
+    lernverlauf_ = new QPushButton(QStringLiteral("&Lernverlauf"), sonstiges);
+    lernverlauf_->setToolTip(QStringLiteral("Geschwindigkeit, Fehler und Übungszeit über alle Übungen"));
     for (QWidget* k : std::initializer_list<QWidget*>{schreibregeln_, datei, fehlerstatistik_,
-                                                      fingergymnastik_, eigeneTexte_}) {
+                                                      fingergymnastik_, eigeneTexte_, lernverlauf_}) {
         s->addWidget(k);
     }
 

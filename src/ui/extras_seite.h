@@ -34,6 +34,7 @@ public:
     QPushButton* fehlerstatistik() const { return fehlerstatistik_; }
     QPushButton* fingergymnastik() const { return fingergymnastik_; }
     QPushButton* eigeneTexte() const { return eigeneTexte_; }
+    QPushButton* lernverlauf() const { return lernverlauf_; }
 
 signals:
     void wiederholungGestartet();
@@ -57,6 +58,7 @@ private:
     QPushButton* fehlerstatistik_;
     QPushButton* fingergymnastik_;
     QPushButton* eigeneTexte_;
+    QPushButton* lernverlauf_;
     bool programmSetzt_ = false;
 };
 

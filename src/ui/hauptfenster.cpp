@@ -134,11 +134,13 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     teile.namensaufforderung = namensaufforderung_;
     teile.speichern = [this] { return datenaufdiskschreiben(); };
     teile.begruessungPlatzieren = [this](int oben, int hoehe) { begruessungPlatzieren(oben, hoehe); };
+    teile.aufzeichnen = [this](const Uebungseintrag& e) { uebungAufzeichnen(e); };
     steuerung_ = new Uebungssteuerung(std::move(teile), this);
 
     inhalteAnlegen();
     verbinden();
     navigationVerbinden();
+    verlaufVerbinden();
     init();
     qApp->installEventFilter(this);
 

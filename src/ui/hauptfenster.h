@@ -10,12 +10,14 @@
 #include "ui/aktionen.h"
 #include "ui/masse.h"
 #include "ui/seiten.h"
+#include "verlauf/lernverlauf.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
 
@@ -41,6 +43,8 @@ class StatistikSeite;
 class Fehlerraster;
 class Logo;
 class Namensfeld;
+class LernverlaufFenster;
+class KlassenuebersichtFenster;
 
 // What the window needs from the outside world.
 struct Umgebung {
@@ -94,6 +98,9 @@ public:
     int hilfekontext() const;
     Hilfefenster* hilfefenster() const { return hilfe_; }
     Infofenster* infofenster() const { return info_; }
+    // The learner's history and the teacher's class overview, once opened.
+    LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
+    KlassenuebersichtFenster* klassenuebersichtFenster() const { return klassenFenster_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -140,6 +147,12 @@ private:
     void hilfeVerlassen();
     // Pauses a running exercise before the close question, unless it is paused already.
     void pausierenFallsLaeuft();
+    // The learning history of the start folder (made anew when the folder changed).
+    Lernverlauf& verlauf();
+    void verlaufVerbinden();
+    void uebungAufzeichnen(const Uebungseintrag& eintrag);
+    void lernverlaufZeigen();
+    void klassenuebersichtZeigen();
 
     Umgebung umgebung_;
     Masse masse_;
@@ -172,6 +185,9 @@ private:
     QTimer takt_;
     bool ohneFrage_ = false;
     bool hilfePause_ = false;
+    std::unique_ptr<Lernverlauf> verlauf_;
+    LernverlaufFenster* lernverlaufFenster_ = nullptr;
+    KlassenuebersichtFenster* klassenFenster_ = nullptr;
 };
 
 } // namespace tastwerk::ui

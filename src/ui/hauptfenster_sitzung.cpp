@@ -178,6 +178,8 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
         QMessageBox::question(this, QApplication::applicationName(), QStringLiteral("Tastwerk beenden ?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort == QMessageBox::Yes) {
+        // A running exercise ends with the program.
+        steuerung_->uebungBeendet(false);
         e->accept();
     } else {
         e->ignore();
@@ -197,6 +199,7 @@ void Hauptfenster::beendenOhneFrage() {
         }
     }
     ohneFrage_ = true;
+    steuerung_->uebungBeendet(false);
     close();
 }
 

@@ -75,10 +75,14 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
             &Uebungssteuerung::eigeneTexteeinstellungen);
     connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
     connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] {
+        uebungBeendet(false);
         zeit_.zuruecksetzen();
         t_.status->tempoLeeren();
     });
-    connect(e, &EigeneTexteSeite::uebungsbeginn, this, [this] { zeit_.beginnen(t_.uhr->monotonMs()); });
+    connect(e, &EigeneTexteSeite::uebungsbeginn, this, [this] {
+        zeit_.beginnen(t_.uhr->monotonMs());
+        uebungsbeginn_ = Uebungsbeginn{Uebungsart::EigenerText, t_.uhr->jetzt()};
+    });
     connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
     connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
         if (s_.wortuebungLaeuft && !pausiert()) {
@@ -284,6 +288,7 @@ void Uebungssteuerung::buchstabenuebung(Zeichen k) {
     }
     if (schritt.erster) {
         zeit_.beginnen(jetzt);
+        uebungsbeginn_ = Uebungsbeginn{Uebungsart::Buchstaben, t_.uhr->jetzt()};
         erstenAnschlagZeigen();
     }
     buchstabeZeigen();
@@ -291,6 +296,7 @@ void Uebungssteuerung::buchstabenuebung(Zeichen k) {
         statistikAusZaehlern(s_.fingerzaehler);
     }
     if (schritt.bestanden) {
+        uebungBeendet(true);
         QMessageBox::information(t_.fenster, QString::fromStdString(schritt.lobTitel),
                                  QString::fromStdString(schritt.lobText));
         wortuebungEinrichten();
@@ -369,6 +375,7 @@ void Uebungssteuerung::tastatur() {
 }
 
 void Uebungssteuerung::buchstabenuebungAbbruch() {
+    uebungBeendet(false);
     Seiten& seiten = *t_.seiten;
     t_.einstellungen->stimme()->setEnabled(true);
     for (QGroupBox* e : seiten.eigeneTexte) {

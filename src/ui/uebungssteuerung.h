@@ -13,6 +13,7 @@
 #include "practice/zufall.h"
 #include "session/sitzung.h"
 #include "ui/masse.h"
+#include "verlauf/uebungseintrag.h"
 
 #include <QObject>
 #include <QPointer>
@@ -74,6 +75,8 @@ struct Fensterteile {
     std::function<bool()> speichern;
     // Places the welcome text (top, height).
     std::function<void(int, int)> begruessungPlatzieren;
+    // Keeps an ended exercise in the learning history.
+    std::function<void(const Uebungseintrag&)> aufzeichnen;
 };
 
 class Uebungssteuerung : public QObject {
@@ -94,6 +97,10 @@ public:
 
     void bpause();
     bool pausiert() const;
+    // The running exercise has ended, passed or left: once it had its first keystroke, it goes to the
+    // learning history (which keeps it when it was passed or had ten keystrokes). Further calls before
+    // the next exercise's first keystroke do nothing.
+    void uebungBeendet(bool bestanden);
     void buchstabenuebungeinstellungen();
     void buchstabenuebungAbbruch();
     // Shows the on-screen keyboard and marks the demanded character.
@@ -153,6 +160,14 @@ private:
     int zustandVorPause_ = 1;
     int zustandVorEinstellungen_ = 1;
     Farbe buchstabenfarbe_ = 0;
+    // Which exercise had its first keystroke at which time of the wall clock; none before the first
+    // keystroke and once the exercise has ended.
+    enum class Uebungsart { Buchstaben, Wort, EigenerText };
+    struct Uebungsbeginn {
+        Uebungsart art;
+        Zeitpunkt zeit;
+    };
+    std::optional<Uebungsbeginn> uebungsbeginn_;
 };
 
 } // namespace tastwerk::ui

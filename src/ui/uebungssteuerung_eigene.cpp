@@ -43,6 +43,7 @@ void Uebungssteuerung::eigeneTexteZeigen(const EigeneTexteAnzeige& a) {
     }
     if (a.textende) {
         // The final speed stays as the last tick computed it; the exercise has ended.
+        uebungBeendet(true);
         s_.eigeneTexteLaeuft = false;
     }
 }

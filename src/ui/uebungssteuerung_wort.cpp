@@ -72,6 +72,7 @@ void Uebungssteuerung::wortuebung(Zeichen k) {
     const Wortschritt schritt = wortuebung_.taste(k, anzeigezustand_);
     if (schritt.erster) {
         zeit_.beginnen(t_.uhr->monotonMs());
+        uebungsbeginn_ = Uebungsbeginn{Uebungsart::Wort, t_.uhr->jetzt()};
         WortSeite& w = *t_.wort;
         for (QPushButton* knopf :
              {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
@@ -101,6 +102,7 @@ void Uebungssteuerung::wortZeigen() {
 }
 
 void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
+    uebungBeendet(true);
     WortSeite& w = *t_.wort;
     w.lernziel()->clear();
     w.lernziel()->hide();

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -40,10 +41,16 @@ Uebungseintrag uebung(const std::string& name, int lektion, const std::string& t
 void dateidialogBeantworten(const QString& pfad) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, pfad] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(pfad);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (name && name->isVisible()) {
+            // As a user does: the path into the name box, then Return.
+            timer->stop();
             timer->deleteLater();
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, pfad);
+            QTest::keyClick(name, Qt::Key_Return);
         }
     });
     timer->start(20);

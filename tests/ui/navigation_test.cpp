@@ -64,12 +64,12 @@ private slots:
         const ui::Aktionen& a = f.aktionen();
         QCOMPARE(texte(a.menuDatei), QStringList{QStringLiteral("&Beenden")});
         QCOMPARE(texte(a.menuHilfe), (QStringList{QStringLiteral("Hilfe"), QStringLiteral("Info")}));
-        QCOMPARE(
-            texte(a.hauptmenuePopup),
-            (QStringList{QStringLiteral("Start"), QStringLiteral("Die Tastatur"),
-                         QStringLiteral("Einstellungen"), QStringLiteral("Benutzerdaten"),
-                         QStringLiteral("Extras"), QStringLiteral("-"), QStringLiteral("Eigene Texte üben"),
-                         QStringLiteral("-"), QStringLiteral("Programm beenden")}));
+        QCOMPARE(texte(a.hauptmenuePopup),
+                 (QStringList{QStringLiteral("Start"), QStringLiteral("Die Tastatur"),
+                              QStringLiteral("Einstellungen"), QStringLiteral("Benutzerdaten"),
+                              QStringLiteral("Extras"), QStringLiteral("Lernverlauf"), QStringLiteral("-"),
+                              QStringLiteral("Eigene Texte üben"), QStringLiteral("-"),
+                              QStringLiteral("Programm beenden")}));
         QCOMPARE(texte(a.eigeneTexte),
                  (QStringList{QStringLiteral("Text laden"), QStringLiteral("Text erstellen"),
                               QStringLiteral("Text ändern")}));

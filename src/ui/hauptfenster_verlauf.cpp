@@ -1,0 +1,64 @@
+// The learning history on the main window: each ended exercise is kept, the learner opens their history
+// from the main menu's popup and from Extras, the teacher the class overview behind the access word, and
+// a deleted learner's history goes with them.
+#include "ui/benutzerdatei_seite.h"
+#include "ui/extras_seite.h"
+#include "ui/hauptfenster.h"
+#include "ui/klassenuebersicht_fenster.h"
+#include "ui/lernverlauf_fenster.h"
+#include "ui/uebungssteuerung.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tastwerk::ui {
+
+Lernverlauf& Hauptfenster::verlauf() {
+    const std::string ordner = umgebung_.programmordner.toStdString();
+    if (!verlauf_ || verlauf_->pfad() != ordner + "/" + Lernverlauf::Dateiname) {
+        verlauf_ = std::make_unique<Lernverlauf>(ordner);
+        delete lernverlaufFenster_;
+        lernverlaufFenster_ = nullptr;
+    }
+    return *verlauf_;
+}
+
+void Hauptfenster::verlaufVerbinden() {
+    connect(aktionen_.lernverlauf, &QAction::triggered, this, &Hauptfenster::lernverlaufZeigen);
+    connect(extras_->lernverlauf(), &QPushButton::clicked, this, &Hauptfenster::lernverlaufZeigen);
+    connect(benutzerdatei_seite_, &BenutzerdateiSeite::klassenuebersichtVerlangt, this,
+            &Hauptfenster::klassenuebersichtZeigen);
+    benutzerdatei_seite_->auchLoeschen = [this](const std::string& name) {
+        // The folder is locked by the deletion of the record already.
+        return verlauf().loeschen(name, true);
+    };
+}
+
+void Hauptfenster::uebungAufzeichnen(const Uebungseintrag& eintrag) {
+    const auto meldung = verlauf().eintragen(eintrag);
+    if (meldung && ohneFrage_) {
+        // The program is being ended: nobody is there to read a message any more.
+        qWarning("Tastwerk: %s", meldung->c_str());
+    } else if (meldung) {
+        QMessageBox::warning(this, QApplication::applicationName(), QString::fromStdString(*meldung));
+    }
+}
+
+void Hauptfenster::lernverlaufZeigen() {
+    Lernverlauf& v = verlauf();
+    if (!lernverlaufFenster_) {
+        lernverlaufFenster_ = new LernverlaufFenster(v, this);
+    }
+    lernverlaufFenster_->zeigen(sitzung_.name, sitzung_.wunschAnschlaege, sitzung_.wunschFehlerrate,
+                                umgebung_.uhr->jetzt().datum);
+}
+
+void Hauptfenster::klassenuebersichtZeigen() {
+    if (!klassenFenster_) {
+        klassenFenster_ = new KlassenuebersichtFenster(umgebung_.programmordner.toStdString(), this);
+    }
+    klassenFenster_->zeigen();
+}
+
+} // namespace tastwerk::ui
