@@ -18,6 +18,7 @@
 #include "ui/namensfeld.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
+#include "ui/tastatur_heatmap.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
@@ -351,6 +352,8 @@ void Hauptfenster::universaltimer() {
     // 5. The access word unlocks "Benutzer löschen". 6. The lesson box of the user data screen.
     benutzerdatei_seite_->zugangPruefen();
     benutzerdaten_->lektionsfeldAktualisieren();
+    // The error heatmap's switch belongs to the keyboard screen outside the exercises.
+    heatmap_->takt(sitzung_.angemeldet && seiten_.tastatur->isVisible() && !steuerung_->laeuft());
 }
 
 } // namespace tastwerk::ui

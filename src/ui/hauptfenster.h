@@ -45,6 +45,7 @@ class Logo;
 class Namensfeld;
 class LernverlaufFenster;
 class KlassenuebersichtFenster;
+class TastaturHeatmap;
 
 // What the window needs from the outside world.
 struct Umgebung {
@@ -101,6 +102,7 @@ public:
     // The learner's history and the teacher's class overview, once opened.
     LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
     KlassenuebersichtFenster* klassenuebersichtFenster() const { return klassenFenster_; }
+    TastaturHeatmap* heatmap() const { return heatmap_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -188,6 +190,7 @@ private:
     std::unique_ptr<Lernverlauf> verlauf_;
     LernverlaufFenster* lernverlaufFenster_ = nullptr;
     KlassenuebersichtFenster* klassenFenster_ = nullptr;
+    TastaturHeatmap* heatmap_ = nullptr;
 };
 
 } // namespace tastwerk::ui

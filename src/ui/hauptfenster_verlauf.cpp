@@ -5,7 +5,9 @@
 #include "ui/extras_seite.h"
 #include "ui/hauptfenster.h"
 #include "ui/klassenuebersicht_fenster.h"
+#include "ui/leinwand.h"
 #include "ui/lernverlauf_fenster.h"
+#include "ui/tastatur_heatmap.h"
 #include "ui/uebungssteuerung.h"
 
 #include <QApplication>
@@ -29,6 +31,10 @@ void Hauptfenster::verlaufVerbinden() {
     connect(extras_->lernverlauf(), &QPushButton::clicked, this, &Hauptfenster::lernverlaufZeigen);
     connect(benutzerdatei_seite_, &BenutzerdateiSeite::klassenuebersichtVerlangt, this,
             &Hauptfenster::klassenuebersichtZeigen);
+    // Between the main menu and the keyboard: the heatmap's switch, legend and weakest characters.
+    heatmap_ = new TastaturHeatmap(buehne_->leinwand(), tastatur_, sitzung_,
+                                   [this]() -> Lernverlauf& { return verlauf(); });
+    heatmap_->leiste()->setGeometry(masse_.r(166, 66, 626, 48));
     benutzerdatei_seite_->auchLoeschen = [this](const std::string& name) {
         // The folder is locked by the deletion of the record already.
         return verlauf().loeschen(name, true);

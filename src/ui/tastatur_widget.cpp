@@ -1,5 +1,7 @@
 #include "ui/tastatur_widget.h"
 
+#include "verlauf/auswertung.h"
+
 #include "keyboard/tastengeometrie.h"
 #include "keyboard/tastentabelle.h"
 #include "ui/farben.h"
@@ -155,9 +157,22 @@ void TastaturWidget::layoutAnwenden(Tastaturlayout layout) {
 void TastaturWidget::einfaerben(int tastaturlektion, const std::array<Farbe, FarbgruppenAnzahl>& farben) {
     for (int i = 0; i < TastenAnzahl; ++i) {
         const auto gruppe = static_cast<std::size_t>(Tastentabelle::farbgruppe(i)) - 1;
-        const Farbe f = tastaturlektion >= Tastentabelle::ersteLektion(i, layout_) ? farben[gruppe] : Silber;
+        Farbe f = tastaturlektion >= Tastentabelle::ersteLektion(i, layout_) ? farben[gruppe] : Silber;
+        if (heatmap_) {
+            const std::optional<double>& quote = (*heatmap_)[static_cast<std::size_t>(i)];
+            f = quote ? heatmapFarbe(*quote) : Silber;
+        }
         tasten_[static_cast<std::size_t>(i)]->setFarben(f, schriftfarbeFuer(f));
     }
+}
+
+void TastaturWidget::heatmapSetzen(std::vector<std::optional<double>> quoten) {
+    quoten.resize(TastenAnzahl);
+    heatmap_ = std::move(quoten);
+}
+
+void TastaturWidget::heatmapAus() {
+    heatmap_.reset();
 }
 
 Farbe TastaturWidget::schriftfarbeFuer(Farbe flaeche) const {

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace tastwerk::ui {
 
@@ -65,6 +67,12 @@ public:
     // grey before (17: every key). Keys whose colours do not change are not repainted.
     void einfaerben(int tastaturlektion, const std::array<Farbe, FarbgruppenAnzahl>& farben);
 
+    // The error heatmap: while it is on, `einfaerben` colours every key by the learner's error rate on
+    // its characters (index as the key table numbers the keys; light grey where nothing was typed).
+    void heatmapSetzen(std::vector<std::optional<double>> quoten);
+    void heatmapAus();
+    bool heatmapAn() const { return heatmap_.has_value(); }
+
     // The keyboard lettering setting: 0 black, 1 white. A caption is black when its key is not black and
     // the setting is not 1, white otherwise.
     void setSchriftfarbe(int tastaturschriftfarbe);
@@ -87,6 +95,7 @@ private:
     Tastaturlayout layout_ = Tastaturlayout::Deutsch;
     int tastaturschriftfarbe_ = 0;
     std::array<TastenFeld*, TastenAnzahl> tasten_{};
+    std::optional<std::vector<std::optional<double>>> heatmap_;
 };
 
 } // namespace tastwerk::ui

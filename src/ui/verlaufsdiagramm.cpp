@@ -150,12 +150,14 @@ void Verlaufsdiagramm::paintEvent(QPaintEvent*) {
     p.setPen(QPen(TempoFarbe, 2));
     p.drawPolyline(tempo);
     if (spalten == int(punkte_.size()) && spalten <= 200) {
-        // Passed exercises are marked on the speed line.
-        p.setBrush(TempoFarbe);
+        // Each exercise is a point, so that a single one shows too; passed ones are filled.
         for (int i = 0; i < spalten; ++i) {
-            if (punkte_[std::size_t(i)].bestanden) {
-                p.drawEllipse(tempo[i], 3.5, 3.5);
-            }
+            p.setPen(QPen(FehlerFarbe, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(fehler[i], 2.5, 2.5);
+            p.setPen(QPen(TempoFarbe, 1.5));
+            p.setBrush(punkte_[std::size_t(i)].bestanden ? QBrush(TempoFarbe) : QBrush(Qt::white));
+            p.drawEllipse(tempo[i], 3.5, 3.5);
         }
     }
 }
@@ -203,8 +205,10 @@ void Zeitdiagramm::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(flaeche.left() + i * breite, flaeche.bottom() + 2, breite, fm.height()),
                    Qt::AlignCenter, tag);
         if (a.sekunden > 0) {
+            const QString minuten =
+                a.sekunden < 30 ? QStringLiteral("<1") : QString::number(double(a.sekunden) / 60.0, 'f', 0);
             p.drawText(QRectF(flaeche.left() + i * breite, balken.top() - fm.height(), breite, fm.height()),
-                       Qt::AlignCenter, QString::number(double(a.sekunden) / 60.0, 'f', 0));
+                       Qt::AlignCenter, minuten);
         }
     }
 }

@@ -1,0 +1,98 @@
+#include "ui/tastatur_heatmap.h"
+
+#include "session/sitzung.h"
+#include "ui/farben.h"
+#include "ui/leinwand.h"
+#include "ui/lernverlauf_fenster.h"
+#include "ui/tastatur_widget.h"
+#include "verlauf/auswertung.h"
+#include "verlauf/lernverlauf.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tastwerk::ui {
+
+namespace {
+
+// A small square in a colour, with its text.
+QLabel* legendeneintrag(QWidget* eltern, Farbe farbe, const QString& text) {
+    auto* l = new QLabel(eltern);
+    const QColor c(int(farbe & 0xFF), int(farbe >> 8 & 0xFF), int(farbe >> 16 & 0xFF));
+    l->setText(QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                   .arg(c.name(), text.toHtmlEscaped()));
+    l->setTextFormat(Qt::RichText);
+    return l;
+}
+
+} // namespace
+
+TastaturHeatmap::TastaturHeatmap(QWidget* leinwand, TastaturWidget* tastatur, Sitzung& sitzung,
+                                 std::function<Lernverlauf&()> verlauf)
+    : QObject(leinwand), tastatur_(tastatur), sitzung_(sitzung), verlauf_(std::move(verlauf)) {
+    leiste_ = new QFrame(leinwand);
+    leiste_->setAccessibleName(QStringLiteral("Fehlerquote je Taste"));
+    schalter_ = new QCheckBox(QStringLiteral("Fehlerquote je Taste &zeigen"), leiste_);
+    schalter_->setToolTip(QStringLiteral("Färbt jede Taste nach Ihrer Fehlerquote auf ihren Zeichen, "
+                                         "aus allen aufgezeichneten Übungen"));
+    auto* oben = new QHBoxLayout;
+    oben->setContentsMargins(0, 0, 0, 0);
+    oben->addWidget(schalter_);
+    oben->addStretch(1);
+    for (auto [quote, text] : {std::pair{0.0, QStringLiteral("0 %")}, std::pair{5.0, QStringLiteral("5 %")},
+                               std::pair{10.0, QStringLiteral("10 % und mehr")}}) {
+        oben->addWidget(legendeneintrag(leiste_, heatmapFarbe(quote), text));
+    }
+    oben->addWidget(legendeneintrag(leiste_, 0x00C0C0C0, QStringLiteral("nicht geübt")));
+    schwaechen_ = new QLabel(leiste_);
+    auto* spalte = new QVBoxLayout(leiste_);
+    spalte->setContentsMargins(4, 0, 4, 0);
+    spalte->setSpacing(0);
+    spalte->addLayout(oben);
+    spalte->addWidget(schwaechen_);
+    schwaechen_->hide();
+    leiste_->hide();
+    connect(schalter_, &QCheckBox::toggled, this, &TastaturHeatmap::umschalten);
+}
+
+void TastaturHeatmap::takt(bool tastaturbildschirm) {
+    if (leiste_->isVisible() == tastaturbildschirm) {
+        return;
+    }
+    if (!tastaturbildschirm) {
+        schalter_->setChecked(false);
+    }
+    leiste_->setVisible(tastaturbildschirm);
+    if (tastaturbildschirm) {
+        leiste_->raise();
+    }
+}
+
+void TastaturHeatmap::umschalten(bool an) {
+    if (!an) {
+        tastatur_->heatmapAus();
+        schwaechen_->hide();
+    } else {
+        Lernverlauf& verlauf = verlauf_();
+        const auto summen = verlauf.zeichensummen(sitzung_.name);
+        tastatur_->heatmapSetzen(tastenquoten(summen, sitzung_.tastaturlayout));
+        QStringList schwach;
+        for (const Zeichenzaehler& z : schwaechsteZeichen(summen)) {
+            schwach << QStringLiteral("%1 %2 %")
+                           .arg(zeichenText(z.zeichen))
+                           .arg(QString::number(100.0 * z.fehler / std::max<std::uint32_t>(1, z.anschlaege),
+                                                'f', 1));
+        }
+        schwaechen_->setText(
+            schwach.isEmpty()
+                ? QStringLiteral("Schwächste Zeichen: noch keine")
+                : QStringLiteral("Schwächste Zeichen: %1").arg(schwach.join(QStringLiteral(", "))));
+        schwaechen_->show();
+    }
+    tastatur_->einfaerben(sitzung_.tastaturlektion, sitzung_.farben);
+}
+
+} // namespace tastwerk::ui
