@@ -3,6 +3,7 @@
 // the access word, and delete a learner together with their history.
 #include "testhilfen.h"
 
+#include "keyboard/tastentabelle.h"
 #include "platform/zeichensatz.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/buchstaben_seite.h"
@@ -10,10 +11,15 @@
 #include "ui/hinweis_seite.h"
 #include "ui/klassenuebersicht_fenster.h"
 #include "ui/lernverlauf_fenster.h"
+#include "ui/tastatur_heatmap.h"
+#include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/verlaufsdiagramm.h"
+#include "verlauf/auswertung.h"
 #include "verlauf/lernverlauf.h"
 
+#include <QCheckBox>
+#include <QFrame>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -113,6 +119,40 @@ private slots:
                           popup->actionGeometry(u.f.aktionen().lernverlauf).center());
         QTRY_VERIFY(fenster->isVisible());
         QCOMPARE(fenster->diagramm()->punkte().size(), 2u);
+    }
+
+    void heatmapFaerbtDieTastenNachDerFehlerquote() {
+        Uebende u;
+        u.buchstabenUeben(20, 1);
+        u.zumHauptmenue();
+        QTest::mouseClick(hauptmenueKnopf(u.f, QStringLiteral("Die &Tastatur")), Qt::LeftButton);
+        ui::TastaturHeatmap* h = u.f.heatmap();
+        QTRY_VERIFY(h->leiste()->isVisible()); // the timer shows the switch with the keyboard screen
+        ui::TastenFeld* leertaste = u.f.tastatur()->taste(5, 3);
+        QVERIFY(leertaste);
+        const Farbe fingerfarbe = leertaste->flaechenfarbe();
+        QTest::mouseClick(h->schalter(), Qt::LeftButton, {}, QPoint(6, h->schalter()->height() / 2));
+        QVERIFY(h->schalter()->isChecked());
+        QVERIFY(h->schwaechen()->isVisible());
+        QVERIFY(h->schwaechen()->text().startsWith(QStringLiteral("Schwächste Zeichen: ")));
+        // Every key with typed characters in its heat colour, the others light grey, also after a tick.
+        const auto summen = Lernverlauf(u.t.ordner.pfad()).zeichensummen("ANNA");
+        const auto quoten = tastenquoten(summen, Tastaturlayout::Deutsch);
+        QTest::qWait(300);
+        int gefaerbt = 0;
+        for (int t = 0; t < Tastentabelle::Anzahl; ++t) {
+            ui::TastenFeld* feld = u.f.tastatur()->taste(Tastentabelle::reihe(t), Tastentabelle::position(t));
+            const auto& q = quoten[std::size_t(t)];
+            QCOMPARE(feld->flaechenfarbe(), q ? heatmapFarbe(*q) : Farbe(0x00C0C0C0));
+            gefaerbt += q.has_value();
+        }
+        QVERIFY(gefaerbt >= 2);
+
+        // Starting a lesson leaves the keyboard screen: the finger colours come back.
+        QTest::mouseClick(hauptmenueKnopf(u.f, QStringLiteral("&Start")), Qt::LeftButton);
+        QTRY_VERIFY(!h->leiste()->isVisible());
+        QVERIFY(!h->schalter()->isChecked());
+        QTRY_COMPARE(leertaste->flaechenfarbe(), fingerfarbe);
     }
 
     void lehrerSiehtDieKlassenuebersichtUndLoeschtMitVerlauf() {
