@@ -1,5 +1,5 @@
-// A push button that shows the state of a command's action: enabled with it, and triggering it when
-// clicked, while keeping a caption of its own.
+// A push button that shows the state of a command's action: enabled with it, with its hint, and
+// triggering it when clicked, while keeping a caption of its own.
 #pragma once
 
 #include <QAction>

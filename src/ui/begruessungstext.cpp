@@ -25,7 +25,7 @@ QString Begruessungstext::text() {
         "So läuft eine Lektion ab: Zuerst zeigt Ihnen ein Hinweistext, welche Tasten neu hinzukommen und "
         "mit welchem Finger Sie sie anschlagen. Danach folgt die Buchstabenübung, in der Sie einzelne "
         "Zeichen tippen. Das Lernziel wächst nur, solange Sie schnell genug und mit wenigen Fehlern "
-        "schreiben. Haben Sie es zu 100 % erreicht, geht es automatisch weiter zur Wortübung mit ganzen "
+        "schreiben. Haben Sie es zu 100\u00A0% erreicht, geht es automatisch weiter zur Wortübung mit ganzen "
         "Wörtern und Sätzen, und nach der Wortübung beginnt die nächste Lektion.\n"
         "\n"
         "Tip: Klicken Sie mit der rechten Maustaste auf die Bereiche des Programms. Dort finden Sie "

@@ -70,6 +70,12 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     markierung_ = new QLabel(feld_);
     markierung_->setGeometry(m.s(308), m.s(4), m.s(18), m.s(18));
     markierung_->setAccessibleName(QStringLiteral("Umschalt- oder Zifferzeichen"));
+    markierung_->setAlignment(Qt::AlignCenter);
+    // A font of its own: it would otherwise take the demanded letter's, many times too large for it.
+    QFont markenschrift(QStringLiteral("DejaVu Sans"));
+    markenschrift.setPixelSize(m.s(13));
+    markenschrift.setBold(true);
+    markierung_->setFont(markenschrift);
     aufforderung_ = new QLabel(QStringLiteral("mit beliebiger <Taste>."), feld_);
     aufforderung_->setTextFormat(Qt::PlainText);
     aufforderung_->setAlignment(Qt::AlignCenter);

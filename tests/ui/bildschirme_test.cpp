@@ -512,6 +512,33 @@ private slots:
         }
         QVERIFY(rot > 200);
     }
+
+    // The Shift and digit marker in the panel's corner keeps a small font of its own, whatever size the
+    // demanded character has, so its "G" or "Z" shows whole.
+    void markierungGanzNebenGrossemBuchstaben() {
+        QGroupBox rahmen;
+        rahmen.resize(784, 216);
+        ui::BuchstabenSeite seite(&rahmen, ui::Masse{});
+        rahmen.show();
+        QFont schrift(QStringLiteral("Times New Roman"));
+        schrift.setPointSizeF(800 * 5 / 33);
+        seite.zeichenZeigen(QStringLiteral("F"), QColor(255, 0, 0), schrift);
+        seite.markierungZeigen('G', 0x00C0C0C0);
+        const QLabel* marke = nullptr;
+        for (const QLabel* l : seite.feld()->findChildren<QLabel*>()) {
+            if (l->accessibleName() == QStringLiteral("Umschalt- oder Zifferzeichen")) {
+                marke = l;
+            }
+        }
+        QVERIFY(marke);
+        const QRect tinte = QFontMetrics(marke->font()).tightBoundingRect(QStringLiteral("G"));
+        QVERIFY2(tinte.width() < marke->width() && tinte.height() < marke->height(),
+                 qPrintable(QStringLiteral("G %1x%2 in %3x%4")
+                                .arg(tinte.width())
+                                .arg(tinte.height())
+                                .arg(marke->width())
+                                .arg(marke->height())));
+    }
 };
 
 QTEST_MAIN(BildschirmeTest)

@@ -102,6 +102,14 @@ private slots:
         }
     }
 
+    void startknopfNenntDieLektionImHinweis() {
+        Testfenster t;
+        t.anmelden(QStringLiteral("anna"));
+        QPushButton* start = hauptmenueKnopf(*t.fenster, QStringLiteral("&Start"));
+        QTRY_COMPARE(start->toolTip(), QStringLiteral("Start Lektion 1 (Buchstabenübung)"));
+        QCOMPARE(hauptmenueKnopf(*t.fenster, QStringLiteral("E&xtras"))->toolTip(), QString());
+    }
+
     void klickInDenBegruessungstextVorUndNachDerAnmeldung() {
         Testfenster t;
         ui::Hauptfenster& f = *t.fenster;
