@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 using namespace tastwerk;
 
 namespace {
@@ -37,23 +39,26 @@ Uebungseintrag uebung(const std::string& name, int lektion, const std::string& t
     return e;
 }
 
-// Answers the next file dialog with the path.
-void dateidialogBeantworten(const QString& pfad) {
+// Answers the next file dialog as a user who takes the file name it proposes: Return in its name box.
+void dateidialogBestaetigen() {
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, pfad] {
+    auto gedrueckt = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, gedrueckt] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-        if (name && name->isVisible()) {
-            // As a user does: the path into the name box, then Return.
-            timer->stop();
-            timer->deleteLater();
-            name->setFocus();
-            name->selectAll();
-            QTest::keyClicks(name, pfad);
+        if (!dialog) {
+            if (*gedrueckt) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name && name->isVisible() && !*gedrueckt) {
+            *gedrueckt = true;
             QTest::keyClick(name, Qt::Key_Return);
         }
     });
-    timer->start(20);
+    timer->start(50);
 }
 
 QPushButton* knopf(QWidget* fenster, const QString& text) {
@@ -145,8 +150,9 @@ private slots:
         const bool absteigend = namen == QStringList{"BEA", "ANNA", "JÜRGEN"};
         QVERIFY2(aufsteigend || absteigend, qPrintable(namen.join(',')));
 
-        const QString ziel = QString::fromStdString(ordner.datei("klasse.csv"));
-        dateidialogBeantworten(ziel);
+        // The dialogs propose files in the class folder.
+        const QString ziel = QString::fromStdString(ordner.datei("Klassenuebersicht.csv"));
+        dateidialogBestaetigen();
         QTest::mouseClick(knopf(&fenster, QStringLiteral("Als &CSV speichern …")), Qt::LeftButton);
         QTRY_VERIFY(QFile::exists(ziel));
         QFile f(ziel);
@@ -155,8 +161,8 @@ private slots:
         QVERIFY(csv.startsWith("\xEF\xBB\xBFName;Lektion;"));
         QVERIFY(csv.contains("J\xC3\x9CRGEN;1;B;0;1;5,0;08.12.2026;95,0;3,00;;\r\n"));
 
-        const QString pdf = QString::fromStdString(ordner.datei("klasse.pdf"));
-        dateidialogBeantworten(pdf);
+        const QString pdf = QString::fromStdString(ordner.datei("Klassenuebersicht.pdf"));
+        dateidialogBestaetigen();
         QTest::mouseClick(knopf(&fenster, QStringLiteral("Als &PDF speichern …")), Qt::LeftButton);
         QTRY_VERIFY(QFile::exists(pdf));
         QFile p(pdf);
