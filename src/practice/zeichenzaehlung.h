@@ -20,6 +20,11 @@ struct Zeichenzaehler {
 class Zeichenzaehlung {
 public:
     void zaehlen(Zeichen z, bool fehler) { ++(fehler ? fehler_ : anschlaege_)[z]; }
+    // Adds counts of the character, as they were counted elsewhere.
+    void hinzufuegen(Zeichen z, std::uint32_t anschlaege, std::uint32_t fehler) {
+        anschlaege_[z] += anschlaege;
+        fehler_[z] += fehler;
+    }
     void nullsetzen() {
         anschlaege_ = {};
         fehler_ = {};

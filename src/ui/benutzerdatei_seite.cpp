@@ -214,6 +214,8 @@ void BenutzerdateiSeite::ben_loeschen(int zeile, int spalte) {
     const QTableWidgetItem* name = tabelle_->item(zeile - 1, 1);
     frage_->setText(text(loeschfrage(zeile, name ? name->text().toStdString() : std::string())));
     passwort_->setMaxLength(PasswortHoechstlaenge);
+    // The access word is typed for each selection: one left in the box would unlock the next learner's.
+    passwort_->clear();
     loeschfeld_->show();
     loeschfeld_->raise();
     passwort_->setFocus();
@@ -224,6 +226,7 @@ void BenutzerdateiSeite::killhim() {
         return;
     }
     loeschfeld_->hide();
+    passwort_->clear();
     gewaehlt_ = false;
     const std::size_t index = std::size_t(zeile_ - 1);
     const std::optional<std::string> gezeigterName =
@@ -271,6 +274,7 @@ void BenutzerdateiSeite::killhim() {
 
 void BenutzerdateiSeite::nichtloeschen() {
     loeschfeld_->hide();
+    passwort_->clear();
 }
 
 void BenutzerdateiSeite::zugangPruefen() {

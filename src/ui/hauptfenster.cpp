@@ -353,7 +353,8 @@ void Hauptfenster::universaltimer() {
     benutzerdatei_seite_->zugangPruefen();
     benutzerdaten_->lektionsfeldAktualisieren();
     // The error heatmap's switch belongs to the keyboard screen outside the exercises.
-    heatmap_->takt(sitzung_.angemeldet && seiten_.tastatur->isVisible() && !steuerung_->laeuft());
+    heatmap_->takt(sitzung_.angemeldet && seiten_.hauptmenue->isVisible() && seiten_.tastatur->isVisible() &&
+                   !steuerung_->laeuft());
 }
 
 } // namespace tastwerk::ui

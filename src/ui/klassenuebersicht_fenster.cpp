@@ -15,10 +15,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace tastwerk::ui {
@@ -169,6 +172,14 @@ void KlassenuebersichtFenster::fuellen() {
         tabelle_->setItem(r, 9, zahlzelle(z.fehlerTrend, 2, true));
     }
     tabelle_->setSortingEnabled(true);
+    // Wide enough for every column, as far as the screen allows.
+    tabelle_->resizeColumnsToContents();
+    int breite = tabelle_->frameWidth() * 2 + tabelle_->verticalScrollBar()->sizeHint().width() + 40;
+    for (int c = 0; c < tabelle_->columnCount(); ++c) {
+        breite += tabelle_->columnWidth(c);
+    }
+    const QRect schirm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(std::max(width(), breite), schirm.width() * 19 / 20), height());
 }
 
 bool KlassenuebersichtFenster::csvSpeichern(const QString& pfad) {

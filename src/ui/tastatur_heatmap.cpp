@@ -40,6 +40,7 @@ TastaturHeatmap::TastaturHeatmap(QWidget* leinwand, TastaturWidget* tastatur, Si
                                          "aus allen aufgezeichneten Übungen"));
     auto* oben = new QHBoxLayout;
     oben->setContentsMargins(0, 0, 0, 0);
+    oben->setSpacing(16);
     oben->addWidget(schalter_);
     oben->addStretch(1);
     for (auto [quote, text] : {std::pair{0.0, QStringLiteral("0 %")}, std::pair{5.0, QStringLiteral("5 %")},

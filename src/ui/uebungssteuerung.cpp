@@ -76,6 +76,8 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
     connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] {
         uebungBeendet(false);
+        // Begun anew, also after the text's end: the keys count again.
+        s_.eigeneTexteLaeuft = true;
         zeit_.zuruecksetzen();
         t_.status->tempoLeeren();
     });

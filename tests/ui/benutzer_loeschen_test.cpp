@@ -196,9 +196,12 @@ void BenutzerLoeschenTest::abbruchVerbirgtDasFeld() {
     QTest::mouseClick(l.seite->abbruchKnopf(), Qt::LeftButton);
     QVERIFY(l.seite->loeschfeld()->isHidden());
     QCOMPARE(dateiinhalt(l.datei.pfad()), vorher);
-    // A new choice shows the panel again, with the button locked.
+    // A new choice shows the panel again, with the button locked, and the access word must be typed
+    // anew: it did not stay in the box for whoever sits down next.
     l.benutzerKlicken(5);
     QVERIFY(l.seite->loeschfeld()->isVisible());
+    QVERIFY(l.seite->passwortfeld()->text().isEmpty());
+    QTest::qWait(600);
     QVERIFY(!l.seite->loeschenKnopf()->isEnabled());
 }
 

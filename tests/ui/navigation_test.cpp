@@ -13,6 +13,7 @@
 #include "ui/infofenster.h"
 #include "ui/leinwand.h"
 #include "ui/statusleiste.h"
+#include "ui/tastatur_heatmap.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
 
@@ -320,6 +321,13 @@ private slots:
         tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(meldungen.titel().value(0), QStringLiteral("Textende"));
         QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 7"));
+        // The keyboard screen's heatmap switch stays away from the exercise, also at its end.
+        QTest::qWait(600);
+        QVERIFY(!f.heatmap()->leiste()->isVisible());
+        // Begun anew after the end, the text takes keys again.
+        QTest::mouseClick(e.neuAnfangenKnopf(), Qt::LeftButton);
+        tippen(&f, QStringLiteral("T"));
+        QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 1"));
         e.uebungHauptmenueKnopf()->click();
         QVERIFY(f.seiten().hauptmenue->isVisible());
         QVERIFY(!t.sitzung().eigeneTexteLaeuft);
