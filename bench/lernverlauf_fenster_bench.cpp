@@ -20,7 +20,8 @@ void BM_LernverlaufFensterMitZehntausendUebungen(benchmark::State& state) {
         Uebungseintrag e;
         e.name = "ANNA";
         char zeit[32];
-        std::snprintf(zeit, sizeof zeit, "2026-%02d-%02d 10:%02d:00", 1 + i / 900 % 12, 1 + i / 30 % 28, i % 60);
+        std::snprintf(zeit, sizeof zeit, "2026-%02d-%02d 10:%02d:00", 1 + i / 900 % 12, 1 + i / 30 % 28,
+                      i % 60);
         e.beginn = e.ende = zeit;
         e.lektion = 1 + i % 16;
         e.anschlaege = 300;

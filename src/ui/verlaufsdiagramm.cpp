@@ -145,10 +145,14 @@ void Verlaufsdiagramm::paintEvent(QPaintEvent*) {
         tempo << QPointF(xs, yTempo(t / anzahl));
         fehler << QPointF(xs, yFehler(f / anzahl));
     }
-    p.setPen(QPen(FehlerFarbe, 1.5));
+    // Many points: thin aliased lines, which Qt draws many times faster than smoothed wide ones.
+    const bool viele = spalten > 200;
+    p.setRenderHint(QPainter::Antialiasing, !viele);
+    p.setPen(QPen(FehlerFarbe, viele ? 1 : 1.5));
     p.drawPolyline(fehler);
-    p.setPen(QPen(TempoFarbe, 2));
+    p.setPen(QPen(TempoFarbe, viele ? 1 : 2));
     p.drawPolyline(tempo);
+    p.setRenderHint(QPainter::Antialiasing);
     if (spalten == int(punkte_.size()) && spalten <= 200) {
         // Each exercise is a point, so that a single one shows too; passed ones are filled.
         for (int i = 0; i < spalten; ++i) {
