@@ -150,30 +150,24 @@ Befehlszeile befehlszeileLesen(const std::vector<std::string>& argumente) {
             b.benutzerordner = true;
             break;
         case Option::Ordner:
-            if (!wert) {
-                if (i + 1 >= argumente.size()) {
-                    return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt einen Ordner.");
-                }
-                wert = argumente[++i];
-            }
-            if (wert->empty()) {
-                return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt einen Ordner.");
-            }
-            b.ordner = *wert;
-            break;
         case Option::Klassenliste:
-        case Option::Lernverlauf:
-            if (!wert) {
-                if (i + 1 >= argumente.size()) {
-                    return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt eine Datei.");
-                }
+        case Option::Lernverlauf: {
+            // The value follows with "=", attached to a short option, or as the next argument.
+            const char* verlangt =
+                option == Option::Ordner ? " verlangt einen Ordner." : " verlangt eine Datei.";
+            if (!wert && i + 1 < argumente.size()) {
                 wert = argumente[++i];
             }
-            if (wert->empty()) {
-                return fehler("Die Option " + inAnfuehrung(genannt) + " verlangt eine Datei.");
+            if (!wert || wert->empty()) {
+                return fehler("Die Option " + inAnfuehrung(genannt) + verlangt);
+            }
+            if (option == Option::Ordner) {
+                b.ordner = *wert;
+                break;
             }
             (option == Option::Klassenliste ? b.klassenliste : b.lernverlauf) = *wert;
             break;
+        }
         }
     }
     return b;

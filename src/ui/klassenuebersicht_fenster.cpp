@@ -100,23 +100,24 @@ KlassenuebersichtFenster::KlassenuebersichtFenster(std::string ordner, QWidget* 
     auto* druck = knoepfe->addButton(QStringLiteral("&Drucken …"), QDialogButtonBox::ActionRole);
     auto* schliessen = knoepfe->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
-    connect(csv, &QPushButton::clicked, this, [this] {
+    // Asks where to save, proposing the class folder, and saves there.
+    const auto speichernUnter = [this](const QString& titel, const QString& datei, const QString& filter,
+                                       bool (KlassenuebersichtFenster::*speichern)(const QString&)) {
         const QString pfad =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Klassenübersicht als CSV speichern"),
-                                         QString::fromStdString(ordner_ + "/Klassenuebersicht.csv"),
-                                         QStringLiteral("CSV-Dateien (*.csv)"));
+            QFileDialog::getSaveFileName(this, titel, QString::fromStdString(ordner_) + datei, filter);
         if (!pfad.isEmpty()) {
-            csvSpeichern(pfad);
+            (this->*speichern)(pfad);
         }
+    };
+    connect(csv, &QPushButton::clicked, this, [speichernUnter] {
+        speichernUnter(QStringLiteral("Klassenübersicht als CSV speichern"),
+                       QStringLiteral("/Klassenuebersicht.csv"), QStringLiteral("CSV-Dateien (*.csv)"),
+                       &KlassenuebersichtFenster::csvSpeichern);
     });
-    connect(pdf, &QPushButton::clicked, this, [this] {
-        const QString pfad =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Klassenübersicht als PDF speichern"),
-                                         QString::fromStdString(ordner_ + "/Klassenuebersicht.pdf"),
-                                         QStringLiteral("PDF-Dateien (*.pdf)"));
-        if (!pfad.isEmpty()) {
-            pdfSpeichern(pfad);
-        }
+    connect(pdf, &QPushButton::clicked, this, [speichernUnter] {
+        speichernUnter(QStringLiteral("Klassenübersicht als PDF speichern"),
+                       QStringLiteral("/Klassenuebersicht.pdf"), QStringLiteral("PDF-Dateien (*.pdf)"),
+                       &KlassenuebersichtFenster::pdfSpeichern);
     });
     connect(druck, &QPushButton::clicked, this, [this] {
         QPrinter drucker(QPrinter::HighResolution);

@@ -156,6 +156,16 @@ auto Lernverlauf::mitDatenbank(bool schreiben, bool ordnerGesperrt, Arbeit&& arb
     }
 }
 
+template <class Arbeit>
+auto Lernverlauf::lesen(Arbeit&& arbeit) -> decltype(arbeit(std::declval<Datenbank&>())) {
+    try {
+        return mitDatenbank(false, false, std::forward<Arbeit>(arbeit));
+    } catch (const std::runtime_error& f) {
+        melden(std::string("Der Lernverlauf kann nicht gelesen werden (") + f.what() + ").");
+        return {};
+    }
+}
+
 void Lernverlauf::beiseitelegen() {
     std::string ziel;
     for (int n = 1;; ++n) {
@@ -284,100 +294,77 @@ std::optional<std::string> Lernverlauf::loeschen(const std::string& name, bool o
 }
 
 std::vector<Uebungseintrag> Lernverlauf::uebungen(const std::string& name, int lektion, bool mitZeichen) {
-    try {
-        return mitDatenbank(false, false, [&](Datenbank& db) {
-            std::vector<Uebungseintrag> liste;
-            std::vector<std::int64_t> ids;
-            const std::string sql =
-                std::string("SELECT ") + Spalten +
-                " FROM uebung WHERE name = ? AND (? = 0 OR lektion = ?) ORDER BY ende, id";
-            Anweisung a(db, sql.c_str());
-            a.bindeBytes(1, name).binde(2, std::int64_t(lektion)).binde(3, std::int64_t(lektion));
-            while (a.schritt()) {
-                liste.push_back(zeileLesen(a));
-                ids.push_back(a.zahl(0));
+    return lesen([&](Datenbank& db) {
+        std::vector<Uebungseintrag> liste;
+        std::vector<std::int64_t> ids;
+        const std::string sql = std::string("SELECT ") + Spalten +
+                                " FROM uebung WHERE name = ? AND (? = 0 OR lektion = ?) ORDER BY ende, id";
+        Anweisung a(db, sql.c_str());
+        a.bindeBytes(1, name).binde(2, std::int64_t(lektion)).binde(3, std::int64_t(lektion));
+        while (a.schritt()) {
+            liste.push_back(zeileLesen(a));
+            ids.push_back(a.zahl(0));
+        }
+        if (mitZeichen) {
+            for (std::size_t i = 0; i < liste.size(); ++i) {
+                zeichenLesen(db, ids[i], liste[i]);
             }
-            if (mitZeichen) {
-                for (std::size_t i = 0; i < liste.size(); ++i) {
-                    zeichenLesen(db, ids[i], liste[i]);
-                }
-            }
-            return liste;
-        });
-    } catch (const std::runtime_error& f) {
-        melden(std::string("Der Lernverlauf kann nicht gelesen werden (") + f.what() + ").");
-        return {};
-    }
+        }
+        return liste;
+    });
 }
 
 std::vector<Uebungseintrag> Lernverlauf::alle() {
-    try {
-        return mitDatenbank(false, false, [&](Datenbank& db) {
-            std::vector<Uebungseintrag> liste;
-            const std::string sql = std::string("SELECT ") + Spalten + " FROM uebung ORDER BY ende, id";
-            Anweisung a(db, sql.c_str());
-            while (a.schritt()) {
-                liste.push_back(zeileLesen(a));
-            }
-            return liste;
-        });
-    } catch (const std::runtime_error& f) {
-        melden(std::string("Der Lernverlauf kann nicht gelesen werden (") + f.what() + ").");
-        return {};
-    }
+    return lesen([&](Datenbank& db) {
+        std::vector<Uebungseintrag> liste;
+        const std::string sql = std::string("SELECT ") + Spalten + " FROM uebung ORDER BY ende, id";
+        Anweisung a(db, sql.c_str());
+        while (a.schritt()) {
+            liste.push_back(zeileLesen(a));
+        }
+        return liste;
+    });
 }
 
 std::vector<Verlaufssumme> Lernverlauf::summen() {
-    try {
-        return mitDatenbank(false, false, [&](Datenbank& db) {
-            std::vector<Verlaufssumme> liste;
-            Anweisung a(
-                db,
-                "SELECT name, count(*), sum(sekunden), max(ende) FROM uebung GROUP BY name ORDER BY name");
-            while (a.schritt()) {
-                Verlaufssumme s;
-                s.name = a.text(0);
-                s.uebungen = std::uint32_t(a.zahl(1));
-                s.sekunden = std::uint64_t(a.zahl(2));
-                s.letztesEnde = a.text(3);
-                liste.push_back(std::move(s));
+    return lesen([&](Datenbank& db) {
+        std::vector<Verlaufssumme> liste;
+        Anweisung a(
+            db, "SELECT name, count(*), sum(sekunden), max(ende) FROM uebung GROUP BY name ORDER BY name");
+        while (a.schritt()) {
+            Verlaufssumme s;
+            s.name = a.text(0);
+            s.uebungen = std::uint32_t(a.zahl(1));
+            s.sekunden = std::uint64_t(a.zahl(2));
+            s.letztesEnde = a.text(3);
+            liste.push_back(std::move(s));
+        }
+        Anweisung letzte(
+            db, "SELECT tempo, fehlerquote FROM uebung WHERE name = ? ORDER BY ende DESC, id DESC LIMIT 5");
+        for (Verlaufssumme& s : liste) {
+            letzte.bindeBytes(1, s.name);
+            while (letzte.schritt()) {
+                s.letzteTempi.push_back(letzte.reell(0));
+                s.letzteFehlerquoten.push_back(letzte.reell(1));
             }
-            Anweisung letzte(
-                db,
-                "SELECT tempo, fehlerquote FROM uebung WHERE name = ? ORDER BY ende DESC, id DESC LIMIT 5");
-            for (Verlaufssumme& s : liste) {
-                letzte.bindeBytes(1, s.name);
-                while (letzte.schritt()) {
-                    s.letzteTempi.push_back(letzte.reell(0));
-                    s.letzteFehlerquoten.push_back(letzte.reell(1));
-                }
-                letzte.zuruecksetzen();
-            }
-            return liste;
-        });
-    } catch (const std::runtime_error& f) {
-        melden(std::string("Der Lernverlauf kann nicht gelesen werden (") + f.what() + ").");
-        return {};
-    }
+            letzte.zuruecksetzen();
+        }
+        return liste;
+    });
 }
 
 std::vector<Zeichenzaehler> Lernverlauf::zeichensummen(const std::string& name) {
-    try {
-        return mitDatenbank(false, false, [&](Datenbank& db) {
-            // Summed here rather than grouped by SQLite: one pass over the rows, no sorting.
-            Zeichenzaehlung summe;
-            Anweisung a(db, "SELECT zeichen, anschlaege, fehler FROM zeichen WHERE uebung IN "
-                            "(SELECT id FROM uebung WHERE name = ?)");
-            a.bindeBytes(1, name);
-            while (a.schritt()) {
-                summe.hinzufuegen(Zeichen(a.zahl(0)), std::uint32_t(a.zahl(1)), std::uint32_t(a.zahl(2)));
-            }
-            return summe.liste();
-        });
-    } catch (const std::runtime_error& f) {
-        melden(std::string("Der Lernverlauf kann nicht gelesen werden (") + f.what() + ").");
-        return {};
-    }
+    return lesen([&](Datenbank& db) {
+        // Summed here rather than grouped by SQLite: one pass over the rows, no sorting.
+        Zeichenzaehlung summe;
+        Anweisung a(db, "SELECT zeichen, anschlaege, fehler FROM zeichen WHERE uebung IN "
+                        "(SELECT id FROM uebung WHERE name = ?)");
+        a.bindeBytes(1, name);
+        while (a.schritt()) {
+            summe.hinzufuegen(Zeichen(a.zahl(0)), std::uint32_t(a.zahl(1)), std::uint32_t(a.zahl(2)));
+        }
+        return summe.liste();
+    });
 }
 
 } // namespace tastwerk

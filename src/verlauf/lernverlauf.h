@@ -71,6 +71,8 @@ private:
     template <class Arbeit>
     auto mitDatenbank(bool schreiben, bool ordnerGesperrt, Arbeit&& arbeit)
         -> decltype(arbeit(std::declval<Datenbank&>()));
+    // Reads without the folder lock; a failure is reported and reads as nothing.
+    template <class Arbeit> auto lesen(Arbeit&& arbeit) -> decltype(arbeit(std::declval<Datenbank&>()));
     void beiseitelegen();
     void melden(std::string text);
 
