@@ -11,8 +11,12 @@
 #include "ui/uebungssteuerung.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace tastwerk::ui {
 
@@ -51,10 +55,28 @@ void Hauptfenster::uebungAufzeichnen(const Uebungseintrag& eintrag) {
     }
 }
 
+namespace {
+
+// A window of its own shows its texts as large as the canvas shows the screens' (never smaller than Qt's).
+void wieDieLeinwand(QWidget* fenster, double massstab) {
+    const double s = std::max(1.0, massstab);
+    QFont schrift = QApplication::font();
+    schrift.setPointSizeF(schrift.pointSizeF() * s);
+    fenster->setFont(schrift);
+    QSize groesse(int(fenster->width() * s), int(fenster->height() * s));
+    if (const QScreen* schirm = fenster->screen()) {
+        groesse = groesse.boundedTo(schirm->availableGeometry().size() * 9 / 10);
+    }
+    fenster->resize(groesse);
+}
+
+} // namespace
+
 void Hauptfenster::lernverlaufZeigen() {
     Lernverlauf& v = verlauf();
     if (!lernverlaufFenster_) {
         lernverlaufFenster_ = new LernverlaufFenster(v, this);
+        wieDieLeinwand(lernverlaufFenster_, buehne_->leinwand()->massstab());
     }
     lernverlaufFenster_->zeigen(sitzung_.name, sitzung_.wunschAnschlaege, sitzung_.wunschFehlerrate,
                                 umgebung_.uhr->jetzt().datum);
@@ -63,6 +85,7 @@ void Hauptfenster::lernverlaufZeigen() {
 void Hauptfenster::klassenuebersichtZeigen() {
     if (!klassenFenster_) {
         klassenFenster_ = new KlassenuebersichtFenster(umgebung_.programmordner.toStdString(), this);
+        wieDieLeinwand(klassenFenster_, buehne_->leinwand()->massstab());
     }
     klassenFenster_->zeigen();
 }

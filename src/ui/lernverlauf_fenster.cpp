@@ -42,10 +42,6 @@ LernverlaufFenster::LernverlaufFenster(Lernverlauf& verlauf, QWidget* parent)
     setSizeGripEnabled(true);
 
     titel_ = new QLabel(this);
-    QFont gross = titel_->font();
-    gross.setPointSizeF(gross.pointSizeF() * 1.3);
-    gross.setBold(true);
-    titel_->setFont(gross);
 
     lektion_ = new QComboBox(this);
     lektion_->addItem(QStringLiteral("Alle Lektionen"), 0);
@@ -104,6 +100,11 @@ void LernverlaufFenster::zeigen(const std::string& name, double wunschTempo, dou
     wunschFehlerrate_ = wunschFehlerrate;
     heute_ = heute;
     titel_->setText(QStringLiteral("Lernverlauf von %1").arg(QString::fromStdString(cp1252ZuUtf8(name))));
+    // The title a third larger than the window's texts, whatever size those have.
+    QFont gross = font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.3);
+    gross.setBold(true);
+    titel_->setFont(gross);
     lesen();
     show();
     raise();
