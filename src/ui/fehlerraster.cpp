@@ -18,8 +18,8 @@ const char* const Fingernamen[] = {
 };
 constexpr int Innenrand = 2;
 
-// Draws each cell's text in one line; a text wider than its cell ("-------" in a lesson column) is drawn
-// narrower rather than cut, so that every character shows.
+// Draws each cell's text in one line; a text wider than its cell ("-------" in a lesson column) is drawn in
+// a smaller size of the same font rather than cut or squeezed, so that every character shows apart.
 class Zellenzeichner : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -29,6 +29,23 @@ public:
         return breite > platz ? platz / breite : 1.0;
     }
 
+    // The font in which the text fits the width: the cell's, or a smaller size of it.
+    static QFont passendeSchrift(const QFont& schrift, const QString& text, double platz) {
+        QFont kleiner = schrift;
+        for (double faktor = stauchung(QFontMetricsF(schrift), text, platz); faktor < 1.0;
+             faktor = stauchung(QFontMetricsF(kleiner), text, platz)) {
+            if (kleiner.pointSizeF() > 0) {
+                kleiner.setPointSizeF(std::max(1.0, kleiner.pointSizeF() * faktor * 0.98));
+            } else {
+                kleiner.setPixelSize(std::max(1, int(kleiner.pixelSize() * faktor * 0.98)));
+            }
+            if (kleiner.pointSizeF() == 1.0 || kleiner.pixelSize() == 1) {
+                break;
+            }
+        }
+        return kleiner;
+    }
+
     void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QString text = index.data().toString();
         QStyleOptionViewItem ohneText = option;
@@ -36,15 +53,10 @@ public:
         ohneText.text.clear();
         QStyledItemDelegate::paint(maler, ohneText, QModelIndex());
         const QRectF platz = QRectF(option.rect).adjusted(Innenrand, 0, -Innenrand, 0);
-        const QFontMetricsF fm(option.font);
-        const double faktor = stauchung(fm, text, platz.width());
         maler->save();
-        maler->setFont(option.font);
+        maler->setFont(passendeSchrift(option.font, text, platz.width()));
         maler->setPen(option.palette.color(QPalette::Text));
-        maler->translate(platz.left(), platz.top());
-        maler->scale(faktor, 1.0);
-        maler->drawText(QRectF(0, 0, platz.width() / faktor, platz.height()),
-                        Qt::AlignLeft | Qt::AlignVCenter, text);
+        maler->drawText(platz, Qt::AlignLeft | Qt::AlignVCenter, text);
         maler->restore();
     }
 };
