@@ -1,8 +1,7 @@
 // The cost of one keystroke: the core step (judge, count, draw, goal) and the whole way through the
 // window (key event in, letter panel and keyboard repainted, offscreen).
 #include "../tests/core/fakes.h"
-#include "practice/buchstabenuebung.h"
-#include "practice/wortuebung.h"
+#include "practice/uebungslauf.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/hauptfenster.h"
 #include "ui/hinweis_seite.h"
@@ -24,21 +23,23 @@ void BM_Buchstabenschritt(benchmark::State& state) {
     Buchstabenliste liste;
     Zufall zufall(4711);
     test::MerkKlang klang;
-    Buchstabenuebung uebung(sitzung, liste, zufall, klang);
-    uebung.nullsetzen();
-    uebung.lektionEinstellen();
-    uebung.taste('x', 1, 0);
-    std::int64_t sekunden = 1;
+    // Through the practice run, as the window hands it a keystroke.
+    Uebungslauf lauf(sitzung, liste, zufall, klang);
+    lauf.buchstabenuebungVorbereiten();
+    lauf.buchstabenuebungBeginnen();
+    std::int64_t jetzt = 0;
+    lauf.taste('x', jetzt);
     for (auto _ : state) {
-        const Zeichen z = liste[uebung.buchstabenindex()];
-        benchmark::DoNotOptimize(uebung.taste(z, 1, sekunden));
-        if (uebung.anschlaege() > 60000) {
+        jetzt += 1000;
+        benchmark::DoNotOptimize(lauf.taste(lauf.sollzeichen(), jetzt));
+        if (lauf.buchstabenuebung().anschlaege() > 60000 || !lauf.laeuft()) {
             state.PauseTiming();
-            uebung.nullsetzen();
-            uebung.taste('x', 1, 0);
+            sitzung.uebungsstufe = 0;
+            lauf.buchstabenuebungVorbereiten();
+            lauf.buchstabenuebungBeginnen();
+            lauf.taste('x', jetzt);
             state.ResumeTiming();
         }
-        ++sekunden;
     }
 }
 BENCHMARK(BM_Buchstabenschritt)->Arg(1)->Arg(8)->Arg(16);
@@ -51,9 +52,9 @@ void BM_Wortschritt(benchmark::State& state) {
     test::MerkKlang klang;
     Wortuebung uebung(sitzung, zufall, klang);
     uebung.einrichten();
-    uebung.taste('x', 1);
+    uebung.taste('x', Ansicht::Tastatur);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(uebung.taste(uebung.anzeige().sollzeichen, 1));
+        benchmark::DoNotOptimize(uebung.taste(uebung.anzeige().sollzeichen, Ansicht::Tastatur));
     }
 }
 BENCHMARK(BM_Wortschritt);
@@ -82,7 +83,7 @@ void BM_TastendruckImFenster(benchmark::State& state) {
     taste('X', QStringLiteral("x"), &fenster);
     QApplication::processEvents();
     for (auto _ : state) {
-        const Zeichen z = fenster.steuerung()->buchstabenuebung().anzeige().gefordert;
+        const Zeichen z = fenster.steuerung()->lauf().buchstabenuebung().anzeige().gefordert;
         const QString text(QChar(static_cast<char16_t>(z)));
         taste(z == ' ' ? int(Qt::Key_Space) : int(QChar(z).toUpper().unicode()), text, &fenster);
         // Paints what the keystroke changed.

@@ -16,18 +16,21 @@ constexpr int ErsteZiffer = 77; // the digits are the last ten letters of the se
 } // namespace
 
 bool fehlerrateZulaessig(std::uint32_t fehler, std::uint32_t anschlaege, float wunschFehlerrate) {
-    const auto grenze = static_cast<std::uint64_t>(std::max(0.0, std::nearbyint(double(wunschFehlerrate) * 10)));
+    const auto grenze =
+        static_cast<std::uint64_t>(std::max(0.0, std::nearbyint(double(wunschFehlerrate) * 10)));
     return std::uint64_t{fehler} * 1000 <= grenze * anschlaege;
 }
 
 Meldung lobBuchstabenuebung(std::uint32_t fehlerzahl) {
     switch (fehlerzahl) {
     case 0:
-        return {"Sehr gute Leistung!", "Großes Lob!!!\n\nSie haben in der Buchstabenübung keinen Fehler gemacht!\n\n"
-                                       "Weiter geht es mit der Wortübung!"};
+        return {"Sehr gute Leistung!",
+                "Großes Lob!!!\n\nSie haben in der Buchstabenübung keinen Fehler gemacht!\n\n"
+                "Weiter geht es mit der Wortübung!"};
     case 1:
-        return {"Herzlichen Glückwunsch!", "Gut!\n\nSie haben in der Buchstabenübung nur einen Fehler gemacht!\n\n"
-                                           "Weiter geht es mit der Wortübung."};
+        return {"Herzlichen Glückwunsch!",
+                "Gut!\n\nSie haben in der Buchstabenübung nur einen Fehler gemacht!\n\n"
+                "Weiter geht es mit der Wortübung."};
     case 2:
         return {"Herzlichen Glückwunsch!",
                 "Akzeptabele Leistung!\n\nSie haben in der Buchstabenübung nur zwei Fehler gemacht!\n\n"
@@ -38,7 +41,8 @@ Meldung lobBuchstabenuebung(std::uint32_t fehlerzahl) {
     }
 }
 
-Buchstabenuebung::Buchstabenuebung(Sitzung& sitzung, const Buchstabenliste& liste, Zufall& zufall, Klang& klang)
+Buchstabenuebung::Buchstabenuebung(Sitzung& sitzung, const Buchstabenliste& liste, Zufall& zufall,
+                                   Klang& klang)
     : sitzung_(sitzung), liste_(liste), zufall_(zufall), klang_(klang) {
     lektionEinstellen();
 }
@@ -68,8 +72,6 @@ bool Buchstabenuebung::fehleranteilZulaessig() const {
     return anschlaege_ == 0 || fehlerrateZulaessig(fehlerzahl_, anschlaege_, sitzung_.wunschFehlerrate);
 }
 
-void Buchstabenuebung::setAnschlaegeProMinute(int apm) { apm_ = apm; }
-
 void Buchstabenuebung::fingerZaehlen(Zeichen z, bool fehler) {
     zeichenzaehlung_.zaehlen(z, fehler);
     for (const Fingergruppe f : fingerbestimmen(sitzung_.tastaturlayout, z)) {
@@ -81,8 +83,9 @@ void Buchstabenuebung::fingerZaehlen(Zeichen z, bool fehler) {
 void Buchstabenuebung::naechsterBuchstabe() {
     const bool berichtigung = sitzung_.berichtigungErzwingen == 1;
     // The share of draws that must fall on the lesson's new letters.
-    const std::uint32_t soll = berichtigung ? 9 * anschlaege_ / std::max<std::uint32_t>(1, sitzung_.wiederholungsanteil)
-                                            : anschlaege_ / 2;
+    const std::uint32_t soll =
+        berichtigung ? 9 * anschlaege_ / std::max<std::uint32_t>(1, sitzung_.wiederholungsanteil)
+                     : anschlaege_ / 2;
     const auto anzahl = static_cast<std::uint32_t>(hoechsterIndex_ + 1);
     while (true) {
         int gezogen = 0;
@@ -100,21 +103,16 @@ void Buchstabenuebung::naechsterBuchstabe() {
     }
 }
 
-Buchstabenschritt Buchstabenuebung::taste(Zeichen k, int anzeigezustand, std::int64_t uebungssekunden) {
+Buchstabenschritt Buchstabenuebung::taste(Zeichen k, Ansicht ansicht, std::int64_t uebungssekunden) {
     Buchstabenschritt schritt;
     // 1. Typing is ignored while the settings are open or the exercise is paused.
-    if (anzeigezustand == 0 || anzeigezustand == 3) {
+    if (ansicht == Ansicht::Einstellungen || ansicht == Ansicht::Pause) {
         schritt.ignoriert = true;
         return schritt;
     }
     // 2. Any key starts the exercise; that key is not judged.
     const bool startTaste = anschlaege_ == 0;
     schritt.erster = startTaste;
-    // 3.
-    sitzung_.buchstabenuebungLaeuft = true;
-    sitzung_.wortuebungLaeuft = false;
-    sitzung_.eigeneTexteLaeuft = false;
-
     // 4. Judge the key.
     const bool berichtigung = sitzung_.berichtigungErzwingen == 1;
     const Zeichen gefordert = liste_[index_];
@@ -151,7 +149,6 @@ Buchstabenschritt Buchstabenuebung::taste(Zeichen k, int anzeigezustand, std::in
     if (lernziel_ >= 100u * static_cast<std::uint32_t>(std::max(1, sitzung_.lektionNr))) {
         klang_.spieleAsynchron("beifall1.wav");
         lernziel_ = 0;
-        sitzung_.buchstabenuebungLaeuft = false;
         const Meldung lob = lobBuchstabenuebung(fehlerzahl_);
         schritt.bestanden = true;
         schritt.lobTitel = lob.titel;
@@ -198,17 +195,16 @@ Buchstabenschritt Buchstabenuebung::taste(Zeichen k, int anzeigezustand, std::in
     }
     // 17.
     ++anschlaege_;
-    statusTexte(uebungssekunden);
+    statusTexte();
     return schritt;
 }
 
 void Buchstabenuebung::tempoAktualisieren(std::int64_t uebungssekunden) {
     apm_ = uebungssekunden != 0 ? tastwerk::anschlaegeProMinute(anschlaege_, uebungssekunden) : 0;
-    statusTexte(uebungssekunden);
+    statusTexte();
 }
 
-void Buchstabenuebung::statusTexte(std::int64_t) {
-    anzeige_.tempo = "Anschläge pro Minute: " + std::to_string(apm_) + "  ";
+void Buchstabenuebung::statusTexte() {
     anzeige_.tempoRot = apm_ < sitzung_.wunschAnschlaege;
     anzeige_.fehler = "Fehler: " + std::to_string(fehlerzahl_);
     anzeige_.anschlaege = "Anschläge: " + std::to_string(anschlaege_);

@@ -4,6 +4,7 @@
 
 #include "keyboard/buchstabenliste.h"
 #include "platform/klang.h"
+#include "practice/ansicht.h"
 #include "practice/zeichenzaehlung.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
@@ -33,7 +34,6 @@ struct Buchstabenanzeige {
     std::string lernziel;   // "Lernziel erreicht zu  5.0 %"
     int fortschritt = 0;    // progress bar 0..100
     std::string anschlaege; // "Anschläge: 12"
-    std::string tempo;      // "Anschläge pro Minute: 40  "
     bool tempoRot = false;
     std::string fehler; // "Fehler: 1"
     std::string fehleranteil;
@@ -49,12 +49,10 @@ public:
     // Takes the lesson's part of the letter sequence from the catalogue.
     void lektionEinstellen();
 
-    // One typed character. `anzeigezustand`: 0 settings open, 1 keyboard, 2 statistics, 3 paused.
-    // `uebungssekunden`: net practice seconds so far.
-    Buchstabenschritt taste(Zeichen k, int anzeigezustand, std::int64_t uebungssekunden);
+    // One typed character, with what is shown beside the exercise; `uebungssekunden`: net practice
+    // seconds so far.
+    Buchstabenschritt taste(Zeichen k, Ansicht ansicht, std::int64_t uebungssekunden);
 
-    // The speed computed by the timer between keystrokes.
-    void setAnschlaegeProMinute(int apm);
     // Speed text of the status bar for the current counters.
     void tempoAktualisieren(std::int64_t uebungssekunden);
 
@@ -81,7 +79,7 @@ private:
     void naechsterBuchstabe();
     void fingerZaehlen(Zeichen z, bool fehler);
     bool fehleranteilZulaessig() const;
-    void statusTexte(std::int64_t uebungssekunden);
+    void statusTexte();
 
     Sitzung& sitzung_;
     const Buchstabenliste& liste_;

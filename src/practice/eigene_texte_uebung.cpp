@@ -92,7 +92,7 @@ const EigeneTexteAnzeige& EigeneTexteUebung::neuAnfangen() {
     fehlerOffen_ = false;
     textende_ = false;
     zeichenzaehlung_.nullsetzen();
-    return EigeneTexte(ZeichenStartaufforderung);
+    return taste(ZeichenStartaufforderung);
 }
 
 void EigeneTexteUebung::falscheTaste() {
@@ -105,7 +105,7 @@ void EigeneTexteUebung::falscheTaste() {
     }
 }
 
-const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
+const EigeneTexteAnzeige& EigeneTexteUebung::taste(Zeichen k) {
     anzeige_.zeileFertig = false;
     anzeige_.textende = false;
     anzeige_.tippfehler = false;
@@ -121,7 +121,7 @@ const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
         anzeigeFuellen();
         return anzeige_;
     }
-    if (taste == ZeichenStartaufforderung) {
+    if (k == ZeichenStartaufforderung) {
         anzeigeFuellen();
         return anzeige_;
     }
@@ -133,7 +133,7 @@ const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
 
     if (textposition_ == zeile.size() + 1) {
         // Line end: only Return moves on, in both modes; wrong keys here count one error together.
-        if (taste != ZeichenReturn) {
+        if (k != ZeichenReturn) {
             if (!fehlerOffen_) {
                 fehlerzaehler_ += 1;
                 zeichenzaehlung_.zaehlen(ZeichenReturn, true);
@@ -153,8 +153,8 @@ const EigeneTexteAnzeige& EigeneTexteUebung::EigeneTexte(Zeichen taste) {
                 textposition_ = 1;
             }
         }
-    } else if (taste == static_cast<Zeichen>(zeile[textposition_ - 1])) {
-        zeichenzaehlung_.zaehlen(taste, false);
+    } else if (k == static_cast<Zeichen>(zeile[textposition_ - 1])) {
+        zeichenzaehlung_.zaehlen(k, false);
         fehlerOffen_ = false;
         textposition_ += 1;
     } else if (berichtigung) {

@@ -67,7 +67,7 @@ public:
     // marked); once started it only shows the display again. Before the start every key is taken as the
     // start call; after the end of the text keys change nothing. The reference stays valid until the
     // next call.
-    const EigeneTexteAnzeige& EigeneTexte(Zeichen taste);
+    const EigeneTexteAnzeige& taste(Zeichen k);
 
     // "Neu anfangen": line 1, all counters zero, and the start call.
     const EigeneTexteAnzeige& neuAnfangen();

@@ -165,8 +165,7 @@ void Wortuebung::einrichten() {
     zeileUebernehmen(ersteZeileZiehen());
     letzteZeile_ = uebungszeile_;
     startaufforderungZeigen();
-    sitzung_.buchstabenuebungLaeuft = false;
-    sitzung_.wortuebungLaeuft = true;
+    laeuft_ = true;
 }
 
 void Wortuebung::startaufforderungZeigen() {
@@ -184,17 +183,13 @@ void Wortuebung::fingerZaehlen(Zeichen z, bool fehler) {
     }
 }
 
-Wortschritt Wortuebung::taste(Zeichen key, int anzeigezustand) {
+Wortschritt Wortuebung::taste(Zeichen key, Ansicht ansicht) {
     Wortschritt schritt;
-    if (key == ZeichenStartaufforderung || !sitzung_.wortuebungLaeuft || anzeigezustand == 3) {
+    if (key == ZeichenStartaufforderung || !laeuft_ || ansicht == Ansicht::Pause) {
         startaufforderungZeigen();
         schritt.startaufforderung = true;
         return schritt;
     }
-    sitzung_.wortuebungLaeuft = true;
-    sitzung_.buchstabenuebungLaeuft = false;
-    sitzung_.eigeneTexteLaeuft = false;
-
     const bool berichtigung = sitzung_.berichtigungErzwingen == 1;
     // The key that answers the start prompt is not judged.
     const bool gezaehlt = anschlagzaehler_ > 0;
@@ -281,7 +276,7 @@ void Wortuebung::bestehen(Wortschritt& schritt) {
     anzeige_.lernzielTitel = LernzielErreichtText;
     anzeige_.fortschritt = 100;
     lernziel_ = 0;
-    sitzung_.wortuebungLaeuft = false;
+    laeuft_ = false;
 
     if (sitzung_.wiederholungAktiv) {
         const Meldung m = wiederholungBeendetMeldung();

@@ -5,6 +5,7 @@
 #include "course/uebungstexte.h"
 #include "keyboard/grundbegriffe.h"
 #include "platform/klang.h"
+#include "practice/ansicht.h"
 #include "practice/buchstabenuebung.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
@@ -77,9 +78,11 @@ public:
     // The caller seeds the random generator from the clock first.
     void einrichten();
 
-    // One typed character. `anzeigezustand`: 0 settings open, 1 keyboard, 2 statistics, 3 paused.
-    // ZeichenStartaufforderung shows the start prompt.
-    Wortschritt taste(Zeichen key, int anzeigezustand);
+    // One typed character, with what is shown beside the exercise. ZeichenStartaufforderung, and any key
+    // while paused or after the exercise was passed, shows the start prompt.
+    Wortschritt taste(Zeichen key, Ansicht ansicht);
+    // From einrichten() until the exercise is passed.
+    bool laeuft() const { return laeuft_; }
 
     // The speed computed by the timer from anschlagzaehler().
     void setAnschlaegeProMinute(int apm) { apm_ = apm; }
@@ -139,6 +142,7 @@ private:
     std::uint32_t anteilFehler_ = 0;
     std::uint32_t lernziel_ = 0;
     bool fehlerOffen_ = false;
+    bool laeuft_ = false;
     int apm_ = 0;
     Fingerzaehler fingerzaehler_{};
     Zeichenzaehlung zeichenzaehlung_;

@@ -31,9 +31,6 @@ struct Sitzung {
     std::string programmordner;
     int startstunde = 0;
     int startminute = 0;
-    bool buchstabenuebungLaeuft = false;
-    bool wortuebungLaeuft = false;
-    bool eigeneTexteLaeuft = false;
     // 1-based position after the learner's record, found by the last search of the user file.
     int satzposition = 0;
     // The learner's record exactly as it was read or last written.

@@ -528,25 +528,28 @@ void EigeneTexteSeite::Button34Click() {
     if (!uebung_) {
         return;
     }
+    emit neuBeginnt();
     const EigeneTexteAnzeige& a = uebung_->neuAnfangen();
     feld_->setPlainText(uebungstext_);
     feld_->horizontalScrollBar()->setValue(0);
     emit neuBegonnen();
-    anzeigeAnwenden(a);
+    anzeigen(a);
 }
 
 void EigeneTexteSeite::taste(Zeichen k) {
     if (!uebung_) {
         return;
     }
-    const EigeneTexteAnzeige& a = uebung_->EigeneTexte(k);
+    anzeigen(uebung_->taste(k));
+}
+
+void EigeneTexteSeite::anzeigen(const EigeneTexteAnzeige& a) {
+    if (!uebung_) {
+        return;
+    }
     if (a.uebungsbeginn) {
         emit uebungsbeginn();
     }
-    anzeigeAnwenden(a);
-}
-
-void EigeneTexteSeite::anzeigeAnwenden(const EigeneTexteAnzeige& a) {
     const QString zeile = QString::fromStdString(a.zeilenanzeige);
     if (zeilenanzeige_->text() != zeile) {
         zeilenanzeige_->setText(zeile);
@@ -594,7 +597,7 @@ void EigeneTexteSeite::markieren(std::size_t stelle) {
 }
 
 void EigeneTexteSeite::feldAngeklickt() {
-    if (!uebung_ || !sitzung_.eigeneTexteLaeuft || uebung_->textendeErreicht()) {
+    if (!uebung_ || uebung_->textendeErreicht()) {
         return;
     }
     emit pauseVerlangt();

@@ -55,6 +55,8 @@ public:
 
     // One keystroke of the exercise (Windows-1252; 127 shows the display again).
     void taste(Zeichen k);
+    // Shows what a keystroke of the running exercise left to show.
+    void anzeigen(const EigeneTexteAnzeige& a);
 
     // The running exercise; nothing before the first "Start".
     EigeneTexteUebung* uebung() const { return uebung_.get(); }
@@ -101,9 +103,11 @@ signals:
     // "Einstellungen", "Benutzerdaten" and "Extras".
     void vorschauGezeigt();
     // "Start": the main window shows the status bar, places the keyboard at 5/13 of the screen height,
-    // sets EigeneTexteLaeuft and resets the clock. The first display follows.
+    // hands the exercise to the practice run. The first display follows.
     void uebungGestartet();
-    // "Neu anfangen": the clock starts from zero again. The display follows.
+    // "Neu anfangen" was pressed; the exercise still holds what it counted.
+    void neuBeginnt();
+    // "Neu anfangen": the exercise is back at its start. The display follows.
     void neuBegonnen();
     // After every keystroke: the status bar and the on-screen keyboard follow the display.
     void anzeigeGeaendert(const EigeneTexteAnzeige& anzeige);
@@ -111,7 +115,7 @@ signals:
     void uebungsbeginn();
     // The last line of the text was finished (before the end-of-text message is shown).
     void textendeErreicht();
-    // A click into the practice box while the exercise runs.
+    // A click into the practice box while a text is practised.
     void pauseVerlangt();
 
 private:
@@ -141,7 +145,6 @@ private:
     // Returns the encoding written, nothing when nothing was written.
     std::optional<Textkodierung> schreiben(const QString& pfad, Textkodierung kodierung, bool bom);
     void uebungstextZeigen();
-    void anzeigeAnwenden(const EigeneTexteAnzeige& a);
     void markieren(std::size_t stelle);
     void ersteZeileEntfernen();
     void feldAngeklickt();

@@ -158,7 +158,6 @@ Hauptfenster::~Hauptfenster() = default;
 
 void Hauptfenster::init() {
     // 1. Nothing of the practice is usable before a learner has signed in.
-    sitzung_.eigeneTexteLaeuft = false;
     aktionen_.start->setText(QStringLiteral("Start"));
     aktionen_.hauptmenueFreigeben(false);
     for (QGroupBox* s : seiten_.eigeneTexte) {
@@ -206,8 +205,6 @@ void Hauptfenster::init() {
           seiten_.wortuebung, seiten_.schreibregeln}) {
         s->hide();
     }
-    sitzung_.buchstabenuebungLaeuft = false;
-    sitzung_.wortuebungLaeuft = false;
 
     // 11. The start folder holds the user file; it is opened at sign-in.
     sitzung_.programmordner = umgebung_.programmordner.toStdString();

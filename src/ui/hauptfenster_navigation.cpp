@@ -231,10 +231,8 @@ void Hauptfenster::hilfeThema() {
 void Hauptfenster::hilfePausieren() {
     // As for the About box: a running exercise pauses while the help window is in front, unless the
     // learner paused it or has its settings open.
-    const bool laeuft =
-        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
-    const int zustand = steuerung_->anzeigezustand();
-    if (laeuft && zustand != 3 && zustand != 0 && !steuerung_->pausiert()) {
+    const Uebungslauf& lauf = steuerung_->lauf();
+    if (lauf.laeuft() && !lauf.pausiert() && !lauf.einstellungenOffen()) {
         steuerung_->bpause();
         hilfePause_ = true;
     }
@@ -252,11 +250,9 @@ void Hauptfenster::hilfeVerlassen() {
 }
 
 void Hauptfenster::info1Click() {
-    const bool laeuft =
-        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
-    const int zustand = steuerung_->anzeigezustand();
+    const Uebungslauf& lauf = steuerung_->lauf();
     // Only a pause made here is ended here; a pause of the learner's stays.
-    const bool pausiertHier = laeuft && zustand != 3 && zustand != 0;
+    const bool pausiertHier = lauf.laeuft() && !lauf.pausiert() && !lauf.einstellungenOffen();
     if (pausiertHier) {
         steuerung_->bpause();
     }
@@ -278,14 +274,8 @@ void Hauptfenster::info1Click() {
 }
 
 void Hauptfenster::deaktiviert() {
-    const bool laeuft =
-        sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft || sitzung_.eigeneTexteLaeuft;
-    const bool einstellungenZu =
-        buchstaben_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
-        wort_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
-        eigene_->einstellungenKnopf()->text() == QStringLiteral("Einstellungen") &&
-        steuerung_->anzeigezustand() != 0;
-    if (laeuft && einstellungenZu && !steuerung_->pausiert() && steuerung_->begonnen()) {
+    const Uebungslauf& lauf = steuerung_->lauf();
+    if (lauf.laeuft() && !lauf.einstellungenOffen() && !lauf.pausiert() && lauf.begonnen()) {
         steuerung_->bpause();
     }
 }

@@ -158,7 +158,8 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    if (sitzung_.buchstabenuebungLaeuft || sitzung_.wortuebungLaeuft) {
+    const Uebungsart art = steuerung_->lauf().art();
+    if (art == Uebungsart::Buchstabenuebung || art == Uebungsart::Wortuebung) {
         pausierenFallsLaeuft();
     }
     if (beimBeendenSpeichern(sitzung_)) {
@@ -179,7 +180,7 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (antwort == QMessageBox::Yes) {
         // A running exercise ends with the program.
-        steuerung_->uebungBeendet(false);
+        steuerung_->programmende();
         e->accept();
     } else {
         e->ignore();
@@ -199,7 +200,7 @@ void Hauptfenster::beendenOhneFrage() {
         }
     }
     ohneFrage_ = true;
-    steuerung_->uebungBeendet(false);
+    steuerung_->programmende();
     close();
 }
 

@@ -35,8 +35,7 @@ constexpr int IndexReturn = 13;
 } // namespace
 
 Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
-    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung),
-      buchstabenuebung_(s_, liste_, zufall_, *t_.klang), wortuebung_(s_, zufall_, *t_.klang) {
+    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung), lauf_(s_, liste_, zufall_, *t_.klang) {
     BuchstabenSeite* b = t_.buchstaben;
     connect(b->hauptmenueKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(b->popupHauptmenue(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
@@ -67,27 +66,20 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
             &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(e->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
     connect(e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
-        if (!pausiert()) {
+        if (lauf_.art() == Uebungsart::EigeneTexte && !pausiert()) {
             bpause();
         }
     });
     connect(e->einstellungenKnopf(), &QPushButton::clicked, this,
             &Uebungssteuerung::eigeneTexteeinstellungen);
     connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
-    connect(e, &EigeneTexteSeite::neuBegonnen, this, [this] {
-        uebungBeendet(false);
-        // Begun anew, also after the text's end: the keys count again.
-        s_.eigeneTexteLaeuft = true;
-        zeit_.zuruecksetzen();
+    connect(e, &EigeneTexteSeite::neuBeginnt, this, [this] {
+        lauf_.eigeneTexteNeuBeginnen(t_.uhr->monotonMs());
         t_.status->tempoLeeren();
-    });
-    connect(e, &EigeneTexteSeite::uebungsbeginn, this, [this] {
-        zeit_.beginnen(t_.uhr->monotonMs());
-        uebungsbeginn_ = Uebungsbeginn{Uebungsart::EigenerText, t_.uhr->jetzt()};
     });
     connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
     connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
-        if (s_.wortuebungLaeuft && !pausiert()) {
+        if (lauf_.art() == Uebungsart::Wortuebung && !pausiert()) {
             bpause();
             wortZeigen();
         }
@@ -98,6 +90,7 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     connect(t_.extras, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
     connect(t_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this,
             &Uebungssteuerung::tastaturlayoutAnwenden);
+    lauf_.setBerichtEmpfaenger([this](const Uebungsbericht& b) { berichtAufzeichnen(b); });
     for (QAction* a : b->hintergrundMenue()->actions()) {
         connect(a, &QAction::triggered, this, [this, a] {
             s_.hintergrundfarbe = a->data().toUInt();
@@ -106,18 +99,8 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     }
 }
 
-bool Uebungssteuerung::laeuft() const {
-    return s_.buchstabenuebungLaeuft || s_.wortuebungLaeuft || s_.eigeneTexteLaeuft;
-}
-
-bool Uebungssteuerung::begonnen() const {
-    return (s_.buchstabenuebungLaeuft && buchstabenuebung_.anschlaege() > 0) ||
-           (s_.wortuebungLaeuft && wortuebung_.anschlagzaehler() > 0) ||
-           (s_.eigeneTexteLaeuft && zeit_.begonnen());
-}
-
-bool Uebungssteuerung::pausiert() const {
-    return t_.status->pausiert();
+void Uebungssteuerung::programmende() {
+    lauf_.verlassen(t_.uhr->monotonMs(), Uebungsende::Programmende);
 }
 
 void Uebungssteuerung::tastaturlayoutAnwenden(Tastaturlayout layout) {
@@ -174,11 +157,8 @@ void Uebungssteuerung::startvorbereiten() {
         return;
     }
     // 6.
-    buchstabenuebung_.nullsetzen();
-    buchstabenuebung_.lektionEinstellen();
-    zeit_.zuruecksetzen();
+    lauf_.buchstabenuebungVorbereiten();
     t_.status->tempoLeeren();
-    anzeigezustand_ = 1;
     // 7.
     for (QPushButton* k : {b.tastaturKnopf(), b.hauptmenueKnopf(), b.einstellungenKnopf(), b.statistikKnopf(),
                            b.pauseKnopf()}) {
@@ -213,7 +193,7 @@ void Uebungssteuerung::startvorbereiten() {
 void Uebungssteuerung::start() {
     t_.hinweis->rahmen()->hide();
     t_.seiten->tastatur->show();
-    s_.buchstabenuebungLaeuft = true;
+    lauf_.buchstabenuebungBeginnen();
     t_.buchstaben->hauptmenueKnopf()->setEnabled(true);
     t_.buchstaben->popupHauptmenue()->setEnabled(true);
     t_.buchstaben->rahmen()->show();
@@ -243,20 +223,32 @@ QFont Uebungssteuerung::buchstabenschrift(int index) const {
 }
 
 void Uebungssteuerung::uebungen(Zeichen k) {
-    if (s_.uebungsstufe == 0 && s_.buchstabenuebungLaeuft) {
-        buchstabenuebung(k);
+    const Laufschritt schritt = lauf_.taste(k, t_.uhr->monotonMs());
+    if (schritt.abgewiesen) {
+        return;
     }
-    // Tested anew: the key that passes the letter exercise reaches the word exercise too.
-    if (s_.uebungsstufe == 1 && !s_.eigeneTexteLaeuft) {
-        wortuebung(k);
+    if (schritt.ersterAnschlag) {
+        beginn_ = t_.uhr->jetzt();
     }
-    if (s_.eigeneTexteLaeuft) {
-        t_.eigene->taste(k);
+    switch (schritt.art) {
+    case Uebungsart::Buchstabenuebung:
+        buchstabeGetippt(schritt, k);
+        break;
+    case Uebungsart::Wortuebung:
+        wortGetippt(schritt.wort);
+        break;
+    case Uebungsart::EigeneTexte:
+        if (schritt.eigene != nullptr) {
+            t_.eigene->anzeigen(*schritt.eigene);
+        }
+        break;
+    case Uebungsart::Keine:
+        break;
     }
 }
 
 bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
-    if (!laeuft() || anzeigezustand_ == 0) {
+    if (!lauf_.nimmtTasten()) {
         return false;
     }
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
@@ -271,8 +263,7 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
             return false;
         }
         const auto cp = ausUnicode(text.at(0).unicode());
-        // Only printable characters are keystrokes; an own text may hold a tab, which is typed as one.
-        if (!cp || !tippbaresZeichen(*cp, s_.eigeneTexteLaeuft)) {
+        if (!cp || !lauf_.istAnschlag(*cp)) {
             return false;
         }
         z = *cp;
@@ -281,16 +272,9 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
     return true;
 }
 
-void Uebungssteuerung::buchstabenuebung(Zeichen k) {
-    const std::int64_t jetzt = t_.uhr->monotonMs();
-    const Buchstabenschritt schritt =
-        buchstabenuebung_.taste(k, anzeigezustand_, zeit_.uebungssekunden(jetzt));
-    if (schritt.ignoriert) {
-        return;
-    }
+void Uebungssteuerung::buchstabeGetippt(const Laufschritt& lauf, Zeichen k) {
+    const Buchstabenschritt& schritt = lauf.buchstabe;
     if (schritt.erster) {
-        zeit_.beginnen(jetzt);
-        uebungsbeginn_ = Uebungsbeginn{Uebungsart::Buchstaben, t_.uhr->jetzt()};
         erstenAnschlagZeigen();
     }
     buchstabeZeigen();
@@ -298,10 +282,11 @@ void Uebungssteuerung::buchstabenuebung(Zeichen k) {
         statistikAusZaehlern(s_.fingerzaehler);
     }
     if (schritt.bestanden) {
-        uebungBeendet(true);
         QMessageBox::information(t_.fenster, QString::fromStdString(schritt.lobTitel),
                                  QString::fromStdString(schritt.lobText));
         wortuebungEinrichten();
+        // Handed on: the key that passed the letter exercise answers the word exercise's start prompt.
+        uebungen(k);
     }
 }
 
@@ -325,13 +310,13 @@ void Uebungssteuerung::tempoZeigen(int apm, bool rot) {
 }
 
 void Uebungssteuerung::buchstabeZeigen() {
-    const Buchstabenanzeige& a = buchstabenuebung_.anzeige();
+    const Buchstabenanzeige& a = lauf_.buchstabenuebung().anzeige();
     BuchstabenSeite& b = *t_.buchstaben;
     b.markierungZeigen(a.markierung, s_.hintergrundfarbe);
-    if (anzeigezustand_ == 1) {
+    if (lauf_.ansicht() == Ansicht::Tastatur) {
         t_.tastatur->tastaturaktiviert(a.gefordert);
     }
-    tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), a.tempoRot);
+    tempoZeigen(lauf_.buchstabenuebung().anschlaegeProMinute(), a.tempoRot);
     if (const auto gruppe = farbgruppebestimmen(s_.tastaturlayout, a.gefordert)) {
         buchstabenfarbe_ = s_.farben[static_cast<std::size_t>(int(*gruppe) - 1)];
     }
@@ -360,51 +345,30 @@ void Uebungssteuerung::tastatur() {
         obenSetzen(seiten.tastatur, t_.masse.h(0.2));
         // The welcome text below the keyboard, which the rules or the gymnastics may have hidden.
         t_.begruessung->show();
-    } else if (anzeigezustand_ == 2) {
-        anzeigezustand_ = 1;
+    } else if (lauf_.ansicht() == Ansicht::Statistik) {
+        lauf_.ansichtSetzen(Ansicht::Tastatur);
     }
     seiten.tastatur->show();
     seiten.tastatur->raise();
-    if (s_.buchstabenuebungLaeuft && buchstabenuebung_.anschlaege() > 0) {
-        t_.tastatur->tastaturaktiviert(buchstabenuebung_.anzeige().gefordert);
-    } else if (s_.wortuebungLaeuft) {
-        t_.tastatur->tastaturaktiviert(wortuebung_.anzeige().sollzeichen);
-    } else if (s_.eigeneTexteLaeuft && t_.eigene->uebung()) {
-        t_.tastatur->tastaturaktiviert(t_.eigene->uebung()->anzeige().sollzeichen);
-    } else {
-        t_.tastatur->tastaturaktiviert(0);
-    }
+    t_.tastatur->tastaturaktiviert(lauf_.sollzeichen());
 }
 
 void Uebungssteuerung::buchstabenuebungAbbruch() {
-    uebungBeendet(false);
     Seiten& seiten = *t_.seiten;
     t_.einstellungen->stimme()->setEnabled(true);
     for (QGroupBox* e : seiten.eigeneTexte) {
         e->hide();
     }
     t_.hinweis->rahmen()->hide();
-    wiederholungBeenden(s_);
-    t_.aktionen->menueleisteFreigeben(true);
-    s_.buchstabenuebungLaeuft = false;
-    s_.wortuebungLaeuft = false;
-    s_.eigeneTexteLaeuft = false;
     if (pausiert()) {
         bpause();
     }
-    if (anzeigezustand_ == 0) {
-        // Leaving from the settings view: it closes as if "Weiter üben" had been pressed.
-        if (t_.buchstaben->einstellungenKnopf()->text() == QStringLiteral("Weiter üben")) {
-            buchstabenuebungeinstellungen();
-        }
-        if (t_.wort->einstellungenKnopf()->text() == QStringLiteral("Weiter üben")) {
-            wortuebungeinstellungen();
-        }
-        if (t_.eigene->einstellungenKnopf()->text() == QStringLiteral("Weiter üben")) {
-            eigeneTexteeinstellungen();
-        }
-    }
-    anzeigezustand_ = 1;
+    // Leaving from the settings view: it closes as if "Weiter üben" had been pressed.
+    einstellungenSchliessen();
+    // The exercise ends here and is reported with the lesson it practised, before a repetition ends.
+    lauf_.verlassen(t_.uhr->monotonMs());
+    wiederholungBeenden(s_);
+    t_.aktionen->menueleisteFreigeben(true);
     s_.tastaturlektion = 17;
     for (QGroupBox* g : {seiten.buchstabenuebung, seiten.wortuebung, seiten.einstellungen,
                          seiten.benutzerdaten, seiten.fehlerstatistik}) {

@@ -6,10 +6,7 @@
 #include "keyboard/buchstabenliste.h"
 #include "platform/klang.h"
 #include "platform/uhr.h"
-#include "practice/buchstabenuebung.h"
-#include "practice/eigene_texte_uebung.h"
-#include "practice/uebungszeit.h"
-#include "practice/wortuebung.h"
+#include "practice/uebungslauf.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
 #include "ui/masse.h"
@@ -90,17 +87,15 @@ public:
     void startvorbereiten();
     void start();
     void startWiederholung();
-    // One typed character, Windows-1252 (Return 13); 127 asks an exercise to show its start prompt.
+    // One typed character, Windows-1252 (Return 13), handed to the practice run.
     void uebungen(Zeichen k);
     // A key press of the main window: true when an exercise took it.
     bool tasteGedrueckt(QKeyEvent* e);
 
     void bpause();
-    bool pausiert() const;
-    // The running exercise has ended, passed or left: once it had its first keystroke, it goes to the
-    // learning history (which keeps it when it was passed or had ten keystrokes). Further calls before
-    // the next exercise's first keystroke do nothing.
-    void uebungBeendet(bool bestanden);
+    bool pausiert() const { return lauf_.pausiert(); }
+    // The program closes: a running exercise ends and is reported.
+    void programmende();
     void buchstabenuebungeinstellungen();
     void buchstabenuebungAbbruch();
     // Shows the on-screen keyboard and marks the demanded character.
@@ -121,53 +116,42 @@ public:
     // The overall statistics from the Extras screen.
     void fehlerstatistikextras();
 
-    int anzeigezustand() const { return anzeigezustand_; }
     // Whether the running exercise has had its first keystroke.
-    bool begonnen() const;
-    bool laeuft() const;
-    Buchstabenuebung& buchstabenuebung() { return buchstabenuebung_; }
-    Wortuebung& wortuebungMotor() { return wortuebung_; }
+    bool begonnen() const { return lauf_.begonnen(); }
+    bool laeuft() const { return lauf_.laeuft(); }
+    const Uebungslauf& lauf() const { return lauf_; }
+    Uebungslauf& lauf() { return lauf_; }
     const Buchstabenliste& buchstabenliste() const { return liste_; }
-    Uebungszeit& uebungszeit() { return zeit_; }
-    Zufall& zufall() { return zufall_; }
 
 private:
-    void wortuebung(Zeichen k);
+    void buchstabeGetippt(const Laufschritt& schritt, Zeichen k);
+    void wortGetippt(const Wortschritt& schritt);
+    // The practice run's report of an ended exercise, as a row of the learning history.
+    void berichtAufzeichnen(const Uebungsbericht& bericht);
     void wortZeigen();
     void wortBestanden(const Wortschritt& schritt);
     void statistikAusZaehlern(const Fingerzaehler& zaehler);
     void rasterFuellen();
-    void buchstabenuebung(Zeichen k);
     void buchstabeZeigen();
     void erstenAnschlagZeigen();
     void zufallSaeen();
     QFont buchstabenschrift(int index) const;
     void tempoZeigen(int apm, bool rot);
-    void zeitAnhalten();
     // The settings view of an exercise, opened or closed by its "Einstellungen"/"Weiter üben" button.
     void einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
                                  const std::vector<QPushButton*>& gesperrt, QAction* popupPause);
-    void zeitFortsetzen();
+    void einstellungenSchliessen();
 
     Fensterteile t_;
     Sitzung& s_;
     Buchstabenliste liste_;
     Zufall zufall_;
-    Uebungszeit zeit_;
-    Buchstabenuebung buchstabenuebung_;
-    Wortuebung wortuebung_;
-    int anzeigezustand_ = 1;
-    int zustandVorPause_ = 1;
-    int zustandVorEinstellungen_ = 1;
+    Uebungslauf lauf_;
+    // The button whose settings view is open.
+    QPushButton* einstellungenVon_ = nullptr;
+    // The wall-clock time of the running exercise's first keystroke.
+    Zeitpunkt beginn_;
     Farbe buchstabenfarbe_ = 0;
-    // Which exercise had its first keystroke at which time of the wall clock; none before the first
-    // keystroke and once the exercise has ended.
-    enum class Uebungsart { Buchstaben, Wort, EigenerText };
-    struct Uebungsbeginn {
-        Uebungsart art;
-        Zeitpunkt zeit;
-    };
-    std::optional<Uebungsbeginn> uebungsbeginn_;
 };
 
 } // namespace tastwerk::ui

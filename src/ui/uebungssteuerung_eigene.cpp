@@ -24,11 +24,9 @@ void Uebungssteuerung::eigeneTexteGestartet() {
     t_.status->show();
     obenSetzen(seiten.tastatur, t_.masse.h(5, 13));
     seiten.tastatur->show();
-    anzeigezustand_ = 1;
-    s_.eigeneTexteLaeuft = true;
-    s_.buchstabenuebungLaeuft = false;
-    s_.wortuebungLaeuft = false;
-    zeit_.zuruecksetzen();
+    if (EigeneTexteUebung* uebung = t_.eigene->uebung()) {
+        lauf_.eigeneTexteBeginnen(*uebung);
+    }
     t_.status->fehler()->setText(QStringLiteral("Fehler: 0"));
     Statusleiste::setRot(t_.status->fehler(), false);
     t_.einstellungen->schriftZiele()[2]->setChecked(true);
@@ -38,13 +36,9 @@ void Uebungssteuerung::eigeneTexteGestartet() {
 
 void Uebungssteuerung::eigeneTexteZeigen(const EigeneTexteAnzeige& a) {
     t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
-    if (anzeigezustand_ == 1) {
+    // At the end of the text the final speed stays as the last tick computed it.
+    if (lauf_.ansicht() == Ansicht::Tastatur) {
         t_.tastatur->tastaturaktiviert(a.sollzeichen);
-    }
-    if (a.textende) {
-        // The final speed stays as the last tick computed it; the exercise has ended.
-        uebungBeendet(true);
-        s_.eigeneTexteLaeuft = false;
     }
 }
 

@@ -16,19 +16,11 @@
 
 namespace tastwerk::ui {
 
-void Uebungssteuerung::zeitAnhalten() {
-    zeit_.anhalten(t_.uhr->monotonMs());
-}
-
-void Uebungssteuerung::zeitFortsetzen() {
-    zeit_.fortsetzen(t_.uhr->monotonMs());
-}
-
 void Uebungssteuerung::bpause() {
     BuchstabenSeite& b = *t_.buchstaben;
     WortSeite& w = *t_.wort;
     Statusleiste& status = *t_.status;
-    if (!status.pausiert()) {
+    if (!lauf_.pausiert()) {
         // 1.
         b.popupEinstellungen()->setEnabled(false);
         w.popupEinstellungen()->setEnabled(false);
@@ -36,9 +28,6 @@ void Uebungssteuerung::bpause() {
                                w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf()}) {
             k->setEnabled(false);
         }
-        // 2.
-        zustandVorPause_ = anzeigezustand_;
-        anzeigezustand_ = 3;
         // 3. and 4.
         b.popupPause()->setText(QStringLiteral("Pause beenden"));
         w.popupPause()->setText(QStringLiteral("Pause beenden"));
@@ -47,21 +36,22 @@ void Uebungssteuerung::bpause() {
         t_.eigene->uebungsfeld()->setEnabled(false);
         t_.eigene->neuAnfangenKnopf()->setEnabled(false);
         t_.eigene->einstellungenKnopf()->setEnabled(false);
-        if (s_.eigeneTexteLaeuft) {
+        if (lauf_.art() == Uebungsart::EigeneTexte) {
             t_.eigene->pauseKnopf()->setText(QStringLiteral("Pause beenden"));
         }
-        if (s_.buchstabenuebungLaeuft) {
+        if (lauf_.art() == Uebungsart::Buchstabenuebung) {
             b.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
             b.pauseKnopf()->show();
         }
-        if (s_.wortuebungLaeuft) {
+        if (lauf_.art() == Uebungsart::Wortuebung) {
             w.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
             w.pauseKnopf()->show();
         }
         // 5. and 6.
         status.show();
         status.setPausiert(true);
-        zeitAnhalten();
+        // 2. The practice clock stands still and typing is ignored.
+        lauf_.pauseSetzen(true, t_.uhr->monotonMs());
         return;
     }
     // 1. and 2.
@@ -84,8 +74,7 @@ void Uebungssteuerung::bpause() {
         k->setEnabled(true);
     }
     // 4. and 5.
-    anzeigezustand_ = zustandVorPause_;
-    zeitFortsetzen();
+    lauf_.pauseSetzen(false, t_.uhr->monotonMs());
 }
 
 void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
@@ -105,10 +94,10 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
     seiten.tastatur->hide();
     seiten.fehlerstatistik->hide();
     const QString weiter = QStringLiteral("Weiter üben");
-    if (knopf->text() != weiter) {
+    if (!lauf_.einstellungenOffen()) {
         // The settings open: typing is ignored and the practice clock stands still.
-        zustandVorEinstellungen_ = anzeigezustand_;
-        anzeigezustand_ = 0;
+        lauf_.einstellungenSetzen(true, t_.uhr->monotonMs());
+        einstellungenVon_ = knopf;
         knopf->setText(weiter);
         if (popupEintrag) {
             popupEintrag->setText(weiter);
@@ -117,7 +106,6 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
         seiten.einstellungen->show();
         seiten.einstellungen->raise();
         seiten.einstellungen->setFocus();
-        zeitAnhalten();
         return;
     }
     knopf->setText(QStringLiteral("Einstellungen"));
@@ -126,13 +114,13 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
     }
     seiten.einstellungen->hide();
     sperren(true);
-    anzeigezustand_ = zustandVorEinstellungen_;
-    if (anzeigezustand_ == 2) {
+    einstellungenVon_ = nullptr;
+    lauf_.einstellungenSetzen(false, t_.uhr->monotonMs());
+    if (lauf_.ansicht() == Ansicht::Statistik) {
         seiten.fehlerstatistik->show();
     } else {
         seiten.tastatur->show();
     }
-    zeitFortsetzen();
     t_.fenster->setFocus();
 }
 
@@ -143,37 +131,25 @@ void Uebungssteuerung::buchstabenuebungeinstellungen() {
 }
 
 void Uebungssteuerung::takt() {
-    const std::int64_t jetzt = t_.uhr->monotonMs();
-    // The speed of the running letter exercise.
-    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.buchstabenuebungLaeuft &&
-        buchstabenuebung_.anschlaege() > 0) {
-        buchstabenuebung_.tempoAktualisieren(zeit_.uebungssekunden(jetzt));
-        tempoZeigen(buchstabenuebung_.anschlaegeProMinute(), buchstabenuebung_.anzeige().tempoRot);
+    // The speed of the running exercise.
+    const Taktergebnis t = lauf_.takt(t_.uhr->monotonMs());
+    if (t.tempoNeu) {
+        tempoZeigen(t.anschlaegeProMinute, t.tempoRot);
     }
-    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.wortuebungLaeuft && zeit_.begonnen()) {
-        const int apm = anschlaegeProMinute(wortuebung_.anschlagzaehler(), zeit_.uebungssekunden(jetzt));
-        wortuebung_.setAnschlaegeProMinute(apm);
-        tempoZeigen(apm, apm < s_.wunschAnschlaege);
-    }
-    if ((anzeigezustand_ == 1 || anzeigezustand_ == 2) && s_.eigeneTexteLaeuft && t_.eigene->uebung() &&
-        zeit_.begonnen()) {
-        const int apm =
-            anschlaegeProMinute(t_.eigene->uebung()->anschlagzaehler(), zeit_.uebungssekunden(jetzt));
-        // Red only below the target and not at 0.
-        tempoZeigen(apm, apm < s_.wunschAnschlaege && apm != 0);
-    }
+    const Uebungsart art = lauf_.art();
+    const bool lektion = art == Uebungsart::Buchstabenuebung || art == Uebungsart::Wortuebung;
     // 1. Keys learned so far in their finger colour, the others silver.
     t_.tastatur->einfaerben(s_.tastaturlektion, s_.farben);
     // 2. The letter exercise previews colours and size while its settings are open.
-    if (s_.buchstabenuebungLaeuft && anzeigezustand_ == 0) {
+    if (art == Uebungsart::Buchstabenuebung && lauf_.einstellungenOffen()) {
         t_.buchstaben->legendeFaerben(s_.farben);
     }
     // 3. The statistics panel follows the running exercise.
-    if ((s_.buchstabenuebungLaeuft || s_.wortuebungLaeuft) && anzeigezustand_ == 2) {
+    if (lektion && lauf_.ansicht() == Ansicht::Statistik) {
         t_.statistik->neuZeichnen();
     }
     // 7. and 9. The start entries name the lesson while no exercise runs.
-    if (!s_.buchstabenuebungLaeuft && !s_.wortuebungLaeuft) {
+    if (!lektion) {
         const QString text = QString::fromStdString(startLektionText(s_));
         t_.aktionen->start->setText(text);
         t_.aktionen->start->setToolTip(text);
@@ -181,9 +157,23 @@ void Uebungssteuerung::takt() {
         t_.extras->positionZeigen();
     }
     // 8.
-    if (anzeigezustand_ == 0) {
+    if (lauf_.einstellungenOffen()) {
         t_.einstellungen->berichtigung()->setChecked(s_.berichtigungErzwingen == 1);
         t_.einstellungen->nurZaehlen()->setChecked(s_.berichtigungErzwingen == 0);
+    }
+}
+
+} // namespace tastwerk::ui
+
+namespace tastwerk::ui {
+
+void Uebungssteuerung::einstellungenSchliessen() {
+    if (einstellungenVon_ == t_.buchstaben->einstellungenKnopf()) {
+        buchstabenuebungeinstellungen();
+    } else if (einstellungenVon_ == t_.wort->einstellungenKnopf()) {
+        wortuebungeinstellungen();
+    } else if (einstellungenVon_ == t_.eigene->einstellungenKnopf()) {
+        eigeneTexteeinstellungen();
     }
 }
 

@@ -1,47 +1,40 @@
-// The end of an exercise: what it counted goes to the learning history.
+// The end of an exercise: what the practice run counted goes to the learning history.
 #include "ui/eigene_texte_seite.h"
 #include "ui/uebungssteuerung.h"
 #include "verlauf/aufzeichnung.h"
 
 namespace tastwerk::ui {
 
-void Uebungssteuerung::uebungBeendet(bool bestanden) {
-    const std::optional<Uebungsbeginn> beginn = std::exchange(uebungsbeginn_, std::nullopt);
-    if (!beginn || !t_.aufzeichnen) {
+void Uebungssteuerung::berichtAufzeichnen(const Uebungsbericht& b) {
+    if (!t_.aufzeichnen) {
+        return;
+    }
+    std::string stufe;
+    switch (b.art) {
+    case Uebungsart::Buchstabenuebung:
+        stufe = StufeBuchstaben;
+        break;
+    case Uebungsart::Wortuebung:
+        stufe = StufeWort;
+        break;
+    case Uebungsart::EigeneTexte: {
+        const QString datei = t_.eigene->uebungsdatei();
+        stufe = datei.isEmpty() ? std::string("Eigener Text") : datei.toStdString();
+        break;
+    }
+    case Uebungsart::Keine:
         return;
     }
     Uebungsstand stand;
-    stand.sekunden = zeit_.uebungssekunden(t_.uhr->monotonMs());
-    std::string stufe;
-    // The engine has already stopped its exercise when it was passed: what ran is what began.
-    if (beginn->art == Uebungsart::Buchstaben) {
-        stufe = StufeBuchstaben;
-        stand.anschlaege = buchstabenuebung_.anschlaege();
-        stand.tempozaehler = buchstabenuebung_.anschlaege();
-        stand.fehler = buchstabenuebung_.fehlerzahl();
-        stand.finger = s_.fingerzaehler;
-        stand.zeichen = buchstabenuebung_.zeichenzaehlung().liste();
-    } else if (beginn->art == Uebungsart::Wort) {
-        stufe = StufeWort;
-        // The word exercise's counter includes the key that answered the start prompt.
-        stand.tempozaehler = wortuebung_.anschlagzaehler();
-        stand.anschlaege = stand.tempozaehler > 0 ? stand.tempozaehler - 1 : 0;
-        stand.fehler = wortuebung_.fehlerzaehler();
-        stand.finger = wortuebung_.fingerzaehler();
-        stand.zeichen = wortuebung_.zeichenzaehlung().liste();
-    } else if (t_.eigene->uebung()) {
-        const EigeneTexteUebung& u = *t_.eigene->uebung();
-        const QString datei = t_.eigene->uebungsdatei();
-        stufe = datei.isEmpty() ? std::string("Eigener Text") : datei.toStdString();
-        stand.anschlaege = u.anschlaege();
-        stand.tempozaehler = u.anschlagzaehler();
-        stand.fehler = u.fehlerzaehler();
-        stand.zeichen = u.zeichenzaehlung().liste();
-    } else {
-        return;
-    }
+    stand.anschlaege = b.anschlaege;
+    stand.tempozaehler = b.anschlagzaehler;
+    stand.fehler = b.fehler;
+    stand.sekunden = b.sekunden;
+    stand.finger = b.fingerzaehler;
+    stand.zeichen = b.zeichen;
+    const bool bestanden = b.ende == Uebungsende::Bestanden || b.ende == Uebungsende::Textende;
     const Uebungseintrag eintrag =
-        uebungseintrag(s_.name, s_.lektionNr, stufe, static_cast<int>(s_.tastaturlayout), beginn->zeit,
+        uebungseintrag(s_.name, b.lektion, stufe, static_cast<int>(s_.tastaturlayout), beginn_,
                        t_.uhr->jetzt(), stand, bestanden);
     if (lohntAufzeichnung(eintrag)) {
         t_.aufzeichnen(eintrag);

@@ -41,7 +41,6 @@ void Uebungssteuerung::wortuebungEinrichten() {
         g->hide();
     }
     t_.logo->hide();
-    anzeigezustand_ = 1;
     // 5. The line in the word exercise's font.
     QFont zeilenschrift =
         gespeicherteSchriftart(s_.schriftarten[1], t_.masse.punkte(s_.schriftgroessen[1]), s_.schriftstil2);
@@ -53,10 +52,9 @@ void Uebungssteuerung::wortuebungEinrichten() {
     seiten.tastatur->show();
     seiten.fehlerstatistik->hide();
     // 7. to 13.
-    wortuebung_.einrichten();
-    zeit_.zuruecksetzen();
+    lauf_.wortuebungEinrichten();
     t_.status->tempoLeeren();
-    w.rahmen()->setTitle(QString::fromStdString(wortuebung_.anzeige().gruppentitel));
+    w.rahmen()->setTitle(QString::fromStdString(lauf_.wortuebung().anzeige().gruppentitel));
     w.lernzielTitel()->setText(QString::fromUtf8(LernzielTitel));
     w.lernziel()->show();
     for (QPushButton* k : {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
@@ -68,11 +66,8 @@ void Uebungssteuerung::wortuebungEinrichten() {
     t_.fenster->setFocus();
 }
 
-void Uebungssteuerung::wortuebung(Zeichen k) {
-    const Wortschritt schritt = wortuebung_.taste(k, anzeigezustand_);
+void Uebungssteuerung::wortGetippt(const Wortschritt& schritt) {
     if (schritt.erster) {
-        zeit_.beginnen(t_.uhr->monotonMs());
-        uebungsbeginn_ = Uebungsbeginn{Uebungsart::Wort, t_.uhr->jetzt()};
         WortSeite& w = *t_.wort;
         for (QPushButton* knopf :
              {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
@@ -80,7 +75,7 @@ void Uebungssteuerung::wortuebung(Zeichen k) {
         }
     }
     if (schritt.statistikNeu) {
-        statistikAusZaehlern(wortuebung_.fingerzaehler());
+        statistikAusZaehlern(lauf_.wortuebung().fingerzaehler());
     }
     wortZeigen();
     if (schritt.bestanden) {
@@ -89,20 +84,19 @@ void Uebungssteuerung::wortuebung(Zeichen k) {
 }
 
 void Uebungssteuerung::wortZeigen() {
-    const Wortanzeige& a = wortuebung_.anzeige();
+    const Wortanzeige& a = lauf_.wortuebung().anzeige();
     WortSeite& w = *t_.wort;
     w.zeileZeigen(QString::fromStdString(a.zeile), a.auswahlStart, a.auswahlLaenge);
     w.wiederholung()->setText(QString::fromStdString(a.wiederholungshinweis));
     w.lernziel()->setText(QString::fromStdString(a.lernziel));
     w.fortschritt()->setValue(std::clamp(a.fortschritt, 0, 100));
     t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
-    if (anzeigezustand_ == 1) {
+    if (lauf_.ansicht() == Ansicht::Tastatur) {
         t_.tastatur->tastaturaktiviert(a.sollzeichen);
     }
 }
 
 void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
-    uebungBeendet(true);
     WortSeite& w = *t_.wort;
     w.lernziel()->clear();
     w.lernziel()->hide();
@@ -115,14 +109,11 @@ void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
         return;
     }
     s_.uebungsstufe = 0;
-    s_.wortuebungLaeuft = false;
     gesamtfehlerstatistik();
     t_.status->hide();
     QMessageBox::information(t_.fenster, QApplication::applicationName(),
                              QString::fromUtf8(HinweisNachLektion));
-    if (schritt.lektionWeiter) {
-        ++s_.lektionNr;
-    }
+    lauf_.naechstePositionUebernehmen(schritt);
     startvorbereiten();
     t_.seiten->fehlerraster->hide();
 }
@@ -136,7 +127,7 @@ void Uebungssteuerung::fehlerstatistikAktivieren() {
     Seiten& seiten = *t_.seiten;
     obenSetzen(seiten.fehlerstatistik, int(t_.masse.hoehe / 2.6));
     seiten.tastatur->hide();
-    anzeigezustand_ = 2;
+    lauf_.ansichtSetzen(Ansicht::Statistik);
     t_.buchstaben->tastaturKnopf()->setEnabled(true);
     t_.wort->tastaturKnopf()->setEnabled(true);
     seiten.fehlerstatistik->show();
@@ -155,16 +146,16 @@ void Uebungssteuerung::rasterFuellen() {
 
 void Uebungssteuerung::gesamtfehlerstatistik() {
     Seiten& seiten = *t_.seiten;
-    const bool ausExtras = anzeigezustand_ == 4;
+    const bool ausExtras = lauf_.ansicht() == Ansicht::Gesamtstatistik;
     // 1. and 2.
     seiten.wortuebung->hide();
     if (!ausExtras) {
         obenSetzen(seiten.fehlerraster, t_.masse.h(1, 120));
     }
     // 3. to 5. The lesson's rates from both exercises' counters together.
-    const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, wortuebung_.fingerzaehler());
-    const Fingerfehlerquoten quoten =
-        tastwerk::gesamtfehlerstatistik(s_, s_.fingerzaehler, wortuebung_.fingerzaehler());
+    const Fingerzaehler& wort = lauf_.wortuebung().fingerzaehler();
+    const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, wort);
+    const Fingerfehlerquoten quoten = tastwerk::gesamtfehlerstatistik(s_, s_.fingerzaehler, wort);
     if (!ausExtras) {
         t_.statistik->fehlerstatistik(s_.lektionNr, quoten, anschlaegeVon(gesamt), fehlerVon(gesamt));
     }
@@ -178,12 +169,12 @@ void Uebungssteuerung::gesamtfehlerstatistik() {
     rasterFuellen();
     seiten.fehlerraster->show();
     seiten.fehlerraster->raise();
-    anzeigezustand_ = 2;
+    lauf_.ansichtSetzen(Ansicht::Statistik);
 }
 
 void Uebungssteuerung::fehlerstatistikextras() {
     Seiten& seiten = *t_.seiten;
-    anzeigezustand_ = 4;
+    lauf_.ansichtSetzen(Ansicht::Gesamtstatistik);
     // The grid stands in front of the Extras screen, which waits hidden behind it.
     for (QGroupBox* g : {seiten.fehlerstatistik, seiten.benutzerdaten, seiten.tastatur, seiten.extras}) {
         g->hide();
@@ -195,7 +186,7 @@ void Uebungssteuerung::fehlerstatistikextras() {
 
 void Uebungssteuerung::wortuebungeinstellungen() {
     WortSeite& w = *t_.wort;
-    const bool schliesst = w.einstellungenKnopf()->text() == QStringLiteral("Weiter üben");
+    const bool schliesst = lauf_.einstellungenOffen();
     einstellungenUmschalten(w.einstellungenKnopf(), w.popupEinstellungen(),
                             {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}, w.popupPause());
     if (schliesst) {

@@ -23,13 +23,13 @@ protected:
     EigeneTexteUebung gestartet(std::vector<std::string> zeilen, bool berichtigung) {
         sitzung.berichtigungErzwingen = berichtigung ? 1 : 0;
         EigeneTexteUebung uebung(std::move(zeilen), sitzung, klang);
-        uebung.EigeneTexte(ZeichenStartaufforderung);
+        uebung.taste(ZeichenStartaufforderung);
         return uebung;
     }
 
     static const EigeneTexteAnzeige& tippen(EigeneTexteUebung& uebung, std::string_view tasten) {
         for (char c : tasten) {
-            uebung.EigeneTexte(static_cast<Zeichen>(c));
+            uebung.taste(static_cast<Zeichen>(c));
         }
         return uebung.anzeige();
     }
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(EigeneTexteTest, StartZeigtNullzaehlerUndMarkiertDasErsteZeichen) {
     EigeneTexteUebung uebung(std::vector<std::string>{"Hallo", "Welt"}, sitzung, klang);
-    const EigeneTexteAnzeige& a = uebung.EigeneTexte(ZeichenStartaufforderung);
+    const EigeneTexteAnzeige& a = uebung.taste(ZeichenStartaufforderung);
     EXPECT_EQ(a.anschlaege, "Anschläge: 0");
     EXPECT_EQ(a.fehler, "Fehler: 0");
     EXPECT_EQ(a.fehleranteil, "Fehleranteil:  0.00 %");
@@ -56,10 +56,10 @@ TEST_F(EigeneTexteTest, StartZeigtNullzaehlerUndMarkiertDasErsteZeichen) {
 
 TEST_F(EigeneTexteTest, ErsterEchterAnschlagStartetDieZeitmessung) {
     auto uebung = gestartet({"abc"}, true);
-    EXPECT_TRUE(uebung.EigeneTexte('a').uebungsbeginn);
-    EXPECT_FALSE(uebung.EigeneTexte('b').uebungsbeginn);
+    EXPECT_TRUE(uebung.taste('a').uebungsbeginn);
+    EXPECT_FALSE(uebung.taste('b').uebungsbeginn);
     // A repeated start call neither counts nor judges.
-    const EigeneTexteAnzeige& a = uebung.EigeneTexte(ZeichenStartaufforderung);
+    const EigeneTexteAnzeige& a = uebung.taste(ZeichenStartaufforderung);
     EXPECT_EQ(a.anschlaege, "Anschläge: 2");
     EXPECT_EQ(a.sollzeichen, 'c');
     EXPECT_EQ(uebung.fehlerzaehler(), 0u);
@@ -73,7 +73,7 @@ TEST_F(EigeneTexteTest, EinzeiligerTextEndetNachLetztemZeichenUndReturn) {
     EXPECT_EQ(uebung.anzeige().markierung, 2u);
     EXPECT_FALSE(uebung.anzeige().textende);
 
-    const EigeneTexteAnzeige& ende = uebung.EigeneTexte(Return);
+    const EigeneTexteAnzeige& ende = uebung.taste(Return);
     EXPECT_TRUE(ende.textende);
     EXPECT_TRUE(ende.zeileFertig);
     EXPECT_FALSE(ende.returnHinweis);
@@ -82,7 +82,7 @@ TEST_F(EigeneTexteTest, EinzeiligerTextEndetNachLetztemZeichenUndReturn) {
     EXPECT_TRUE(uebung.textendeErreicht());
 
     // After the end further keys change nothing and do not end the text a second time.
-    const EigeneTexteAnzeige& danach = uebung.EigeneTexte('x');
+    const EigeneTexteAnzeige& danach = uebung.taste('x');
     EXPECT_FALSE(danach.textende);
     EXPECT_FALSE(danach.tippfehler);
     EXPECT_EQ(danach.anschlaege, "Anschläge: 3");
@@ -92,14 +92,14 @@ TEST_F(EigeneTexteTest, EinzeiligerTextEndetNachLetztemZeichenUndReturn) {
 TEST_F(EigeneTexteTest, ReturnEntferntDieFertigeZeileUndZaehltDieZeilenWeiter) {
     auto uebung = gestartet({"ab", "cd", "ef"}, true);
     tippen(uebung, "ab");
-    const EigeneTexteAnzeige& a = uebung.EigeneTexte(Return);
+    const EigeneTexteAnzeige& a = uebung.taste(Return);
     EXPECT_TRUE(a.zeileFertig);
     EXPECT_FALSE(a.textende);
     EXPECT_EQ(a.zeilenanzeige, "Zeile 2 von 3");
     EXPECT_EQ(a.markierung, 0u);
     EXPECT_EQ(a.sollzeichen, 'c');
     EXPECT_EQ(uebung.textzeile(), 1u);
-    EXPECT_FALSE(uebung.EigeneTexte('c').zeileFertig);
+    EXPECT_FALSE(uebung.taste('c').zeileFertig);
 }
 
 TEST_F(EigeneTexteTest, AufLeererZeileGiltNurReturnInBeidenModi) {
@@ -107,7 +107,7 @@ TEST_F(EigeneTexteTest, AufLeererZeileGiltNurReturnInBeidenModi) {
         SCOPED_TRACE(berichtigung ? "Berichtigung" : "nur zählen");
         auto uebung = gestartet({"a", "", "b"}, berichtigung);
         tippen(uebung, "a");
-        const EigeneTexteAnzeige& leer = uebung.EigeneTexte(Return);
+        const EigeneTexteAnzeige& leer = uebung.taste(Return);
         EXPECT_EQ(leer.zeilenanzeige, "Zeile 2 von 3");
         EXPECT_TRUE(leer.returnHinweis);
         EXPECT_EQ(leer.sollzeichen, Return);
@@ -121,7 +121,7 @@ TEST_F(EigeneTexteTest, AufLeererZeileGiltNurReturnInBeidenModi) {
         EXPECT_EQ(uebung.fehlerzaehler(), 1u);
         EXPECT_EQ(uebung.anschlaege(), vorher);
 
-        EXPECT_EQ(uebung.EigeneTexte(Return).sollzeichen, 'b');
+        EXPECT_EQ(uebung.taste(Return).sollzeichen, 'b');
         EXPECT_EQ(uebung.textzeile(), 2u);
     }
 }
@@ -130,7 +130,7 @@ TEST_F(EigeneTexteTest, BerichtigungZaehltMehrereFalscheTastenAlsEinenFehlerOhne
     auto uebung = gestartet({"abc"}, true);
     tippen(uebung, "a");
     for (char falsch : {'x', 'y', 'z'}) {
-        const EigeneTexteAnzeige& a = uebung.EigeneTexte(static_cast<Zeichen>(falsch));
+        const EigeneTexteAnzeige& a = uebung.taste(static_cast<Zeichen>(falsch));
         EXPECT_TRUE(a.tippfehler);
         EXPECT_EQ(a.markierung, 1u);
         EXPECT_EQ(a.sollzeichen, 'b');
@@ -140,12 +140,12 @@ TEST_F(EigeneTexteTest, BerichtigungZaehltMehrereFalscheTastenAlsEinenFehlerOhne
     EXPECT_EQ(uebung.anschlaege(), 1u);
     EXPECT_EQ(uebung.fehlerzaehler(), 1u);
 
-    const EigeneTexteAnzeige& richtig = uebung.EigeneTexte('b');
+    const EigeneTexteAnzeige& richtig = uebung.taste('b');
     EXPECT_FALSE(richtig.tippfehler);
     EXPECT_EQ(richtig.anschlaege, "Anschläge: 2");
     EXPECT_EQ(richtig.sollzeichen, 'c');
     // A new position counts its error anew.
-    uebung.EigeneTexte('q');
+    uebung.taste('q');
     EXPECT_EQ(uebung.fehlerzaehler(), 2u);
 }
 
@@ -154,7 +154,7 @@ TEST_F(EigeneTexteTest, BerichtigungAmLetztenZeichenVerlangtNochDasZeichen) {
     tippen(uebung, "ax");
     EXPECT_FALSE(uebung.anzeige().returnHinweis);
     EXPECT_EQ(uebung.anzeige().sollzeichen, 'b');
-    EXPECT_FALSE(uebung.EigeneTexte(Return).zeileFertig);
+    EXPECT_FALSE(uebung.taste(Return).zeileFertig);
     EXPECT_TRUE(tippen(uebung, "b").returnHinweis);
 }
 
@@ -170,7 +170,7 @@ TEST_F(EigeneTexteTest, NurZaehlenRuecktMitJederTasteInDerZeileWeiter) {
     EXPECT_EQ(uebung.textposition(), 4u);
     EXPECT_EQ(uebung.fehlerzaehler(), 3u);
     EXPECT_EQ(uebung.anschlaege(), 3u);
-    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+    EXPECT_TRUE(uebung.taste(Return).textende);
 }
 
 TEST_F(EigeneTexteTest, FehleranteilMitZweiNachkommastellenUndRotUeberDerWunschrate) {
@@ -188,8 +188,8 @@ TEST_F(EigeneTexteTest, FehleranteilMitZweiNachkommastellenUndRotUeberDerWunschr
     EXPECT_DOUBLE_EQ(uebung.fehleranteil(), 25.0);
 
     auto voll = gestartet({"ab"}, true);
-    EXPECT_EQ(voll.EigeneTexte('x').fehleranteil, "Fehleranteil: 100.00 %");
-    EXPECT_EQ(voll.EigeneTexte('a').fehleranteil, "Fehleranteil: 50.00 %");
+    EXPECT_EQ(voll.taste('x').fehleranteil, "Fehleranteil: 100.00 %");
+    EXPECT_EQ(voll.taste('a').fehleranteil, "Fehleranteil: 50.00 %");
     sitzung.wunschFehlerrate = 3.5f;
     auto wenig = gestartet({std::string(40, 'a')}, false);
     EXPECT_EQ(tippen(wenig, "b" + std::string(38, 'a')).fehleranteil, "Fehleranteil:  2.50 %");
@@ -197,17 +197,17 @@ TEST_F(EigeneTexteTest, FehleranteilMitZweiNachkommastellenUndRotUeberDerWunschr
 
 TEST_F(EigeneTexteTest, FehlertonSpieltFehlerWavOderPiept) {
     auto uebung = gestartet({"ab"}, true);
-    EXPECT_TRUE(uebung.EigeneTexte('x').fehlerton);
+    EXPECT_TRUE(uebung.taste('x').fehlerton);
     EXPECT_EQ(klang.gespielt, std::vector<std::string>{"sync:Fehler.wav"});
     EXPECT_EQ(klang.piepser, 0);
 
     klang.abspielbar = false;
-    uebung.EigeneTexte('y');
+    uebung.taste('y');
     EXPECT_EQ(klang.piepser, 1);
-    EXPECT_FALSE(uebung.EigeneTexte('a').fehlerton);
+    EXPECT_FALSE(uebung.taste('a').fehlerton);
 
     sitzung.tonBeiTippfehler = false;
-    const EigeneTexteAnzeige& still = uebung.EigeneTexte('x');
+    const EigeneTexteAnzeige& still = uebung.taste('x');
     EXPECT_TRUE(still.tippfehler);
     EXPECT_FALSE(still.fehlerton);
     EXPECT_EQ(klang.gespielt.size(), 2u);
@@ -240,9 +240,9 @@ TEST_F(EigeneTexteTest, NeuAnfangenMittenImTextBeginntBeiZeile1MitNullzaehlern) 
     EXPECT_EQ(uebung.textzeile(), 0u);
     EXPECT_EQ(uebung.anschlagzaehler(), 1u);
     // The error left open before the restart does not swallow the first error after it.
-    uebung.EigeneTexte('x');
+    uebung.taste('x');
     EXPECT_EQ(uebung.fehlerzaehler(), 1u);
-    EXPECT_TRUE(uebung.EigeneTexte('a').uebungsbeginn);
+    EXPECT_TRUE(uebung.taste('a').uebungsbeginn);
 }
 
 TEST_F(EigeneTexteTest, NeuAnfangenNachDemTextendeBeginntWiederVorn) {
@@ -263,13 +263,13 @@ TEST_F(EigeneTexteTest, ZeileMit300ZeichenLaesstSichBisZumEndeTippen) {
     for (std::size_t i = 0; i < zeile.size(); ++i) {
         ASSERT_EQ(uebung.anzeige().markierung, i);
         ASSERT_EQ(uebung.anzeige().sollzeichen, static_cast<Zeichen>(zeile[i]));
-        ASSERT_FALSE(uebung.EigeneTexte(static_cast<Zeichen>(zeile[i])).tippfehler) << "at " << i;
+        ASSERT_FALSE(uebung.taste(static_cast<Zeichen>(zeile[i])).tippfehler) << "at " << i;
     }
     EXPECT_EQ(uebung.textposition(), 301u);
     EXPECT_EQ(uebung.anzeige().markierung, 300u);
     EXPECT_TRUE(uebung.anzeige().returnHinweis);
     EXPECT_EQ(uebung.fehlerzaehler(), 0u);
-    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+    EXPECT_TRUE(uebung.taste(Return).textende);
     EXPECT_EQ(uebung.anschlaege(), 301u);
 }
 
@@ -277,15 +277,15 @@ TEST_F(EigeneTexteTest, LeererTextIstEineLeereZeile) {
     auto uebung = gestartet({}, true);
     EXPECT_EQ(uebung.anzeige().zeilenanzeige, "Zeile 1 von 1");
     EXPECT_EQ(uebung.anzeige().sollzeichen, Return);
-    EXPECT_TRUE(uebung.EigeneTexte(Return).textende);
+    EXPECT_TRUE(uebung.taste(Return).textende);
 }
 
 TEST_F(EigeneTexteTest, WindowsZeichenWerdenAlsBytesVerglichen) {
     auto uebung = gestartet({"\xFC\x80"}, true); // ü €
     EXPECT_EQ(uebung.anzeige().sollzeichen, 0xFC);
-    EXPECT_FALSE(uebung.EigeneTexte(0xFC).tippfehler);
-    EXPECT_TRUE(uebung.EigeneTexte(0xDC).tippfehler);
-    EXPECT_FALSE(uebung.EigeneTexte(0x80).tippfehler);
+    EXPECT_FALSE(uebung.taste(0xFC).tippfehler);
+    EXPECT_TRUE(uebung.taste(0xDC).tippfehler);
+    EXPECT_FALSE(uebung.taste(0x80).tippfehler);
 }
 
 namespace {

@@ -24,11 +24,11 @@ struct Wortfixture : ::testing::Test {
         sitzung.berichtigungErzwingen = static_cast<std::uint8_t>(berichtigung);
         sitzung.tastaturlayout = layout;
         uebung.einrichten();
-        uebung.taste('x', 1);
+        uebung.taste('x', Ansicht::Tastatur);
     }
     Zeichen soll() const { return uebung.anzeige().sollzeichen; }
     Zeichen falsch() const { return soll() == 'q' ? 'w' : 'q'; }
-    Wortschritt richtig() { return uebung.taste(soll(), 1); }
+    Wortschritt richtig() { return uebung.taste(soll(), Ansicht::Tastatur); }
     int zeilenlaenge() const { return static_cast<int>(uebungszeile(uebung.uebungszeile()).size()); }
     // Types the rest of the current line right; returns the step that drew the next line.
     Wortschritt zeileBeenden() {
@@ -60,7 +60,7 @@ struct Wortfixture : ::testing::Test {
 TEST_F(Wortfixture, StartaufforderungUndDieTasteDieSieBeantwortet) {
     sitzung.lektionNr = 3;
     uebung.einrichten();
-    EXPECT_TRUE(sitzung.wortuebungLaeuft);
+    EXPECT_TRUE(uebung.laeuft());
     EXPECT_EQ(uebung.anzeige().zeile, " S T A R T der Wortübung Lektion 3 mit beliebiger Taste!");
     EXPECT_EQ(uebung.anzeige().gruppentitel, "Wortübung Lektion 3");
     EXPECT_EQ(uebung.anzeige().lernziel, " 0.0 %");
@@ -68,7 +68,7 @@ TEST_F(Wortfixture, StartaufforderungUndDieTasteDieSieBeantwortet) {
     EXPECT_EQ(uebung.anzeige().sollzeichen, ZeichenStartaufforderung);
     EXPECT_EQ(uebung.zeichenposition(), 1);
 
-    const Wortschritt s = uebung.taste('#', 1);
+    const Wortschritt s = uebung.taste('#', Ansicht::Tastatur);
     EXPECT_TRUE(s.erster);
     EXPECT_FALSE(s.tippfehler);
     EXPECT_EQ(uebung.fehlerzaehler(), 0u);
@@ -86,14 +86,14 @@ TEST_F(Wortfixture, PauseZeigtDieAufforderungUndDieZeileBeginntVonVorn) {
     richtig();
     richtig();
     const std::uint32_t vorher = uebung.anschlagzaehler();
-    const Wortschritt s = uebung.taste(soll(), 3);
+    const Wortschritt s = uebung.taste(soll(), Ansicht::Pause);
     EXPECT_TRUE(s.startaufforderung);
     EXPECT_EQ(uebung.anzeige().zeile, " S T A R T der Wortübung Lektion 2 mit beliebiger Taste!");
     EXPECT_EQ(uebung.anschlagzaehler(), vorher);
     EXPECT_EQ(uebung.zeichenposition(), 1);
     // After the pause the first character of the line is expected again.
     const Zeichen erstes = static_cast<Zeichen>(uebungszeile(uebung.uebungszeile())[0]);
-    uebung.taste(erstes, 1);
+    uebung.taste(erstes, Ansicht::Tastatur);
     EXPECT_EQ(uebung.fehlerzaehler(), 0u);
     EXPECT_EQ(uebung.zeichenposition(), 2);
     EXPECT_EQ(uebung.anzeige().auswahlStart, 1);
@@ -138,7 +138,7 @@ TEST_F(Wortfixture, Lektion16ZiehtNurErlaubteZeilenMitIhrenWiederholungshinweise
             for (int k = 0; k < 150; ++k) {
                 // Count mode: any key moves on, so a line ends after as many keys as it is long.
                 for (int n = zeilenlaenge(); n > 0; --n) {
-                    uebung.taste(soll(), 1);
+                    uebung.taste(soll(), Ansicht::Tastatur);
                 }
                 const int zeile = uebung.uebungszeile();
                 ASSERT_NE(zeile, vorige);
@@ -166,7 +166,7 @@ TEST_F(Wortfixture, NurZaehlenFalscheTasteGehtWeiterUndZaehltFehlerUndAnschlag) 
     richtig();
     const std::uint32_t anschlaege = uebung.anschlagzaehler();
     const int position = uebung.zeichenposition();
-    const Wortschritt s = uebung.taste(falsch(), 1);
+    const Wortschritt s = uebung.taste(falsch(), Ansicht::Tastatur);
     EXPECT_TRUE(s.tippfehler);
     EXPECT_EQ(uebung.fehlerzaehler(), 1u);
     EXPECT_EQ(fingerfehler(), 1u);
@@ -183,14 +183,14 @@ TEST_F(Wortfixture, BerichtigungDreiFalscheTastenSindEinFehlerUndKeinAnschlag) {
     const int position = uebung.zeichenposition();
     const Zeichen erwartet = soll();
     for (int k = 0; k < 3; ++k) {
-        EXPECT_TRUE(uebung.taste(falsch(), 1).tippfehler);
+        EXPECT_TRUE(uebung.taste(falsch(), Ansicht::Tastatur).tippfehler);
         EXPECT_EQ(uebung.anschlagzaehler(), anschlaege);
         EXPECT_EQ(uebung.zeichenposition(), position);
         EXPECT_EQ(uebung.anzeige().auswahlStart, position - 1) << "the mark stays";
         EXPECT_EQ(soll(), erwartet);
         EXPECT_TRUE(uebung.fehlerOffen());
     }
-    EXPECT_FALSE(uebung.taste(erwartet, 1).tippfehler);
+    EXPECT_FALSE(uebung.taste(erwartet, Ansicht::Tastatur).tippfehler);
     EXPECT_EQ(uebung.fehlerzaehler(), 1u);
     EXPECT_EQ(fingerfehler(), 1u);
     EXPECT_EQ(uebung.anschlagzaehler(), anschlaege + 1);
@@ -206,7 +206,7 @@ TEST_F(Wortfixture, BerichtigungFalscheTasteAmZeilenendeBeendetDieZeileNicht) {
         richtig();
     }
     const int zeile = uebung.uebungszeile();
-    const Wortschritt s = uebung.taste(falsch(), 1);
+    const Wortschritt s = uebung.taste(falsch(), Ansicht::Tastatur);
     EXPECT_FALSE(s.neueZeile);
     EXPECT_EQ(uebung.uebungszeile(), zeile);
     EXPECT_EQ(uebung.zeichenposition(), zeilenlaenge());
@@ -223,7 +223,7 @@ TEST_F(Wortfixture, NurZaehlenFalscheTasteAmZeilenendeBeendetDieZeile) {
     while (uebung.zeichenposition() < zeilenlaenge()) {
         richtig();
     }
-    EXPECT_TRUE(uebung.taste(falsch(), 1).neueZeile);
+    EXPECT_TRUE(uebung.taste(falsch(), Ansicht::Tastatur).neueZeile);
 }
 
 TEST_F(Wortfixture, UmschaltzeichenZaehlenJeNachLayoutDoppelt) {
@@ -249,10 +249,10 @@ TEST_F(Wortfixture, UmschaltzeichenZaehlenJeNachLayoutDoppelt) {
 TEST_F(Wortfixture, FingerzaehlerInDerReihenfolgeDerFingergruppen) {
     sitzung.tonBeiTippfehler = false;
     lektion(1, 0);
-    uebung.setUebungszeile(0, 1); // "ja ja ja ..."
-    uebung.taste('k', 1);         // j wrong: right index finger
-    uebung.taste('a', 1);         // a: left little finger
-    uebung.taste('x', 1);         // blank wrong: thumb
+    uebung.setUebungszeile(0, 1);         // "ja ja ja ..."
+    uebung.taste('k', Ansicht::Tastatur); // j wrong: right index finger
+    uebung.taste('a', Ansicht::Tastatur); // a: left little finger
+    uebung.taste('x', Ansicht::Tastatur); // blank wrong: thumb
     const Fingerzaehler& z = uebung.fingerzaehler();
     EXPECT_EQ(z[platz(Fingergruppe::RechterZeigefinger)], (Fingerpaar{1, 1}));
     EXPECT_EQ(z[platz(Fingergruppe::LinkerKleinerFinger)], (Fingerpaar{1, 0}));
@@ -264,7 +264,7 @@ TEST_F(Wortfixture, StatusTexte) {
     sitzung.tonBeiTippfehler = false;
     sitzung.wunschFehlerrate = 10.0f;
     lektion(1, 0);
-    uebung.taste(falsch(), 1);
+    uebung.taste(falsch(), Ansicht::Tastatur);
     EXPECT_EQ(uebung.anzeige().anschlaege, "Anschläge: 1");
     EXPECT_EQ(uebung.anzeige().fehler, "Fehler: 1");
     EXPECT_EQ(uebung.anzeige().fehleranteil, "Fehleranteil: 100.00 %");
@@ -291,7 +291,7 @@ TEST_F(Wortfixture, LernzielWaechstNurSchnellGenugUndGenauGenug) {
     EXPECT_EQ(uebung.anzeige().lernziel, " 0.3 %");
     // No error admissible: after one error no right key raises the goal.
     sitzung.wunschFehlerrate = 0.0f;
-    uebung.taste(falsch(), 1);
+    uebung.taste(falsch(), Ansicht::Tastatur);
     for (int k = 0; k < 5; ++k) {
         richtig();
     }
@@ -304,7 +304,7 @@ TEST_F(Wortfixture, FehleranteilGenauAnDerGrenzeIstZulaessig) {
     sitzung.wunschAnschlaege = 0;
     sitzung.wunschFehlerrate = 10.0f;
     lektion(1, 0);
-    uebung.taste(falsch(), 1); // 1 error in 1 keystroke
+    uebung.taste(falsch(), Ansicht::Tastatur); // 1 error in 1 keystroke
     for (int k = 2; k <= 10; ++k) {
         richtig(); // each judged on 1 error in k - 1 keystrokes: above 10 %
     }
@@ -333,12 +333,13 @@ TEST_F(Wortfixture, Lektion1IstMit334PassendenAnschlaegenBestanden) {
     EXPECT_TRUE(s.statistikNeu) << "the passing key is counted for its finger too";
     EXPECT_EQ(sitzung.lektionNr, 1) << "the caller moves on after recording the statistics";
     EXPECT_EQ(sitzung.uebungsstufe, 0);
-    EXPECT_FALSE(sitzung.wortuebungLaeuft);
+    EXPECT_FALSE(uebung.laeuft());
     EXPECT_EQ(uebung.lernzielZaehler(), 0u);
     EXPECT_EQ(uebung.anzeige().lernziel, "");
     EXPECT_EQ(uebung.anzeige().lernzielTitel, "Lernziel der Wortübung erreicht zu 100 %");
     EXPECT_EQ(klang.gespielt.back(), "async:beifall1.wav");
-    EXPECT_TRUE(uebung.taste('a', 1).startaufforderung) << "keys after success change nothing";
+    EXPECT_TRUE(uebung.taste('a', Ansicht::Tastatur).startaufforderung)
+        << "keys after success change nothing";
 }
 
 TEST_F(Wortfixture, ErfolgMitZweiFehlernZeigtOkay) {
@@ -346,10 +347,10 @@ TEST_F(Wortfixture, ErfolgMitZweiFehlernZeigtOkay) {
     sitzung.wunschFehlerrate = 100.0f;
     sitzung.uebungsstufe = 1;
     lektion(4);
-    uebung.taste(falsch(), 1);
+    uebung.taste(falsch(), Ansicht::Tastatur);
     richtig();
-    uebung.taste(falsch(), 1);
-    uebung.taste(falsch(), 1);
+    uebung.taste(falsch(), Ansicht::Tastatur);
+    uebung.taste(falsch(), Ansicht::Tastatur);
     Wortschritt s;
     for (int k = 0; k < 20000 && !s.bestanden; ++k) {
         s = richtig();
@@ -365,7 +366,7 @@ TEST_F(Wortfixture, Lektion16ZeigtIhrenEigenenTextUndBleibt) {
     sitzung.wunschAnschlaege = 0;
     sitzung.wunschFehlerrate = 100.0f;
     lektion(16);
-    uebung.taste(falsch(), 1);
+    uebung.taste(falsch(), Ansicht::Tastatur);
     int tasten = 0;
     Wortschritt s;
     while (!s.bestanden && tasten < 10000) {

@@ -46,7 +46,7 @@ struct Uebende {
         zeichenTippen(&f, 'x'); // any key starts
         for (int k = 0; k < richtige + falsche; ++k) {
             t.uhr.monoton += 1000;
-            const Zeichen z = f.steuerung()->buchstabenuebung().anzeige().gefordert;
+            const Zeichen z = f.steuerung()->lauf().buchstabenuebung().anzeige().gefordert;
             zeichenTippen(&f, k < falsche ? (z == 'a' ? 's' : 'a') : z);
         }
     }

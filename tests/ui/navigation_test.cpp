@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(e.zaehlung()->text(), QStringLiteral("Zeilen: 2   Zeichen: 5"));
         QVERIFY(!f.aktionen().menueExtras->isEnabled());
         e.startKnopf()->click();
-        QVERIFY(t.sitzung().eigeneTexteLaeuft);
+        QVERIFY(f.steuerung()->laeuft());
         QVERIFY(f.statusleiste()->isVisible());
         QCOMPARE(ui::entwurf(f.seiten().tastatur).y(), 600 * 5 / 13);
         Meldungsbeantworter meldungen;
@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 1"));
         e.uebungHauptmenueKnopf()->click();
         QVERIFY(f.seiten().hauptmenue->isVisible());
-        QVERIFY(!t.sitzung().eigeneTexteLaeuft);
+        QVERIFY(!f.steuerung()->laeuft());
     }
 
     void benutzertabelleSpeichertZuerstUndVerbirgtAbAchtBenutzernDenBegruessungstext() {
