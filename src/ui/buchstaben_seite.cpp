@@ -184,8 +184,13 @@ void BuchstabenSeite::markierungZeigen(char zeichen, Farbe hintergrund) {
 
 void BuchstabenSeite::legendeFaerben(const std::array<Farbe, 5>& farben) {
     for (int k = 0; k < 5; ++k) {
+        // Called at every tick while the settings are open: only a changed colour is written.
+        const QColor farbe = alsQColor(farben[k]);
+        if (legendentexte_[k]->palette().color(QPalette::WindowText) == farbe) {
+            continue;
+        }
         QPalette p = legendentexte_[k]->palette();
-        p.setColor(QPalette::WindowText, alsQColor(farben[k]));
+        p.setColor(QPalette::WindowText, farbe);
         legendentexte_[k]->setPalette(p);
     }
 }

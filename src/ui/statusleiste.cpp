@@ -72,11 +72,30 @@ void Statusleiste::setPausiert(bool pausiert) {
 }
 
 void Statusleiste::setRot(QLabel* label, bool rot) {
-    label->setStyleSheet(rot ? QStringLiteral("color: #FF0000;") : QString());
+    // Called at every tick and keystroke: the palette changes only when the colour does.
+    if (label->property("rot").toBool() == rot) {
+        return;
+    }
+    label->setProperty("rot", rot);
+    QPalette p;
+    if (rot) {
+        p.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    }
+    // Without the red the label takes its colours from the status bar again.
+    label->setPalette(p);
+}
+
+void Statusleiste::tempoZeigen(int anschlaegeProMinute, bool rot) {
+    if (tempoWert_ != anschlaegeProMinute) {
+        tempoWert_ = anschlaegeProMinute;
+        tempo_->setText(QStringLiteral("Anschläge pro Minute: %1  ").arg(anschlaegeProMinute));
+    }
+    setRot(tempo_, rot);
 }
 
 void Statusleiste::tempoLeeren() {
     tempo_->clear();
+    tempoWert_ = -1;
     setRot(tempo_, false);
 }
 

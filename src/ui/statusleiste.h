@@ -34,6 +34,8 @@ public:
 
     // No speed is shown until the first keystroke of an exercise.
     void tempoLeeren();
+    // "Anschläge pro Minute: n  ", red below the target.
+    void tempoZeigen(int anschlaegeProMinute, bool rot);
 
     // The three counting figures of a keystroke; the error percentage red above the admissible rate.
     void zahlenZeigen(const std::string& anschlaege, const std::string& fehler,
@@ -45,6 +47,7 @@ protected:
 private:
     QLabel* anschlaege_;
     QLabel* tempo_;
+    int tempoWert_ = -1;
     QLabel* fehler_;
     QLabel* fehleranteil_;
     QLabel* pausentext_;

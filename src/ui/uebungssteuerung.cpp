@@ -304,11 +304,6 @@ void Uebungssteuerung::erstenAnschlagZeigen() {
     t_.status->show();
 }
 
-void Uebungssteuerung::tempoZeigen(int apm, bool rot) {
-    t_.status->tempo()->setText(QStringLiteral("Anschläge pro Minute: %1  ").arg(apm));
-    Statusleiste::setRot(t_.status->tempo(), rot);
-}
-
 void Uebungssteuerung::buchstabeZeigen() {
     const Buchstabenanzeige& a = lauf_.buchstabenuebung().anzeige();
     BuchstabenSeite& b = *t_.buchstaben;
@@ -316,7 +311,7 @@ void Uebungssteuerung::buchstabeZeigen() {
     if (lauf_.ansicht() == Ansicht::Tastatur) {
         t_.tastatur->tastaturaktiviert(a.gefordert);
     }
-    tempoZeigen(lauf_.buchstabenuebung().anschlaegeProMinute(), a.tempoRot);
+    t_.status->tempoZeigen(lauf_.buchstabenuebung().anschlaegeProMinute(), a.tempoRot);
     if (const auto gruppe = farbgruppebestimmen(s_.tastaturlayout, a.gefordert)) {
         buchstabenfarbe_ = s_.farben[static_cast<std::size_t>(int(*gruppe) - 1)];
     }

@@ -136,7 +136,6 @@ private:
     void erstenAnschlagZeigen();
     void zufallSaeen();
     QFont buchstabenschrift(int index) const;
-    void tempoZeigen(int apm, bool rot);
     // The settings view of an exercise, opened or closed by its "Einstellungen"/"Weiter üben" button.
     void einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
                                  const std::vector<QPushButton*>& gesperrt, QAction* popupPause);

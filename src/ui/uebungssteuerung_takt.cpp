@@ -134,7 +134,7 @@ void Uebungssteuerung::takt() {
     // The speed of the running exercise.
     const Taktergebnis t = lauf_.takt(t_.uhr->monotonMs());
     if (t.tempoNeu) {
-        tempoZeigen(t.anschlaegeProMinute, t.tempoRot);
+        t_.status->tempoZeigen(t.anschlaegeProMinute, t.tempoRot);
     }
     const Uebungsart art = lauf_.art();
     const bool lektion = art == Uebungsart::Buchstabenuebung || art == Uebungsart::Wortuebung;
