@@ -15,7 +15,7 @@ std::uint32_t gezeigteAnschlaege(std::uint32_t anschlagzaehler) {
 } // namespace
 
 Uebungslauf::Uebungslauf(Sitzung& sitzung, const Buchstabenliste& liste, Zufall& zufall, Klang& klang)
-    : sitzung_(sitzung), buchstabenuebung_(sitzung, liste, zufall, klang),
+    : sitzung_(sitzung), klang_(klang), buchstabenuebung_(sitzung, liste, zufall, klang),
       wortuebung_(sitzung, zufall, klang) {}
 
 void Uebungslauf::artSetzen(Uebungsart art) {
@@ -98,7 +98,7 @@ bool Uebungslauf::istAnschlag(Zeichen z) const {
 
 Laufschritt Uebungslauf::taste(Zeichen k, std::int64_t jetztMs) {
     Laufschritt schritt;
-    if (!laeuft() || fehlertonLaeuft_) {
+    if (!laeuft() || tonLaeuft()) {
         schritt.abgewiesen = true;
         return schritt;
     }

@@ -45,7 +45,8 @@ struct Uebungsbericht {
 
 // What one keystroke did.
 struct Laufschritt {
-    // Not taken: no exercise runs, the settings are open, or the error sound still plays.
+    // Not taken: no exercise runs, the settings are open or the exercise is paused (letter exercise), or
+    // the error sound still plays.
     bool abgewiesen = false;
     Uebungsart art = Uebungsart::Keine;         // the exercise that took the key
     Buchstabenschritt buchstabe;                // when the letter exercise took it
@@ -88,8 +89,10 @@ public:
     // Whether a keystroke can deliver this character to the running exercise: printable characters,
     // and the tab in an own text.
     bool istAnschlag(Zeichen z) const;
-    // Whether the run takes keys now: an exercise runs and its settings are closed.
+    // Whether keys go to the run: an exercise runs and its settings are closed.
     bool nimmtTasten() const { return laeuft() && ansicht_ != Ansicht::Einstellungen; }
+    // Whether a key is taken now: not while the error sound of the last key still plays.
+    bool tonLaeuft() const { return klang_.synchronLaeuft(); }
     // One typed character (Return 13); ZeichenStartaufforderung asks for the start prompt.
     Laufschritt taste(Zeichen k, std::int64_t jetztMs);
     // The 250 ms tick: the speed of the running exercise.
@@ -97,9 +100,6 @@ public:
     // After a passed word exercise: where the learner goes on (the lesson rises unless it is the last,
     // the stage is the letter exercise), taken over into the session.
     Kursposition naechstePositionUebernehmen(const Wortschritt& bestanden);
-
-    // The error sound has started or ended; keys are refused meanwhile.
-    void setFehlertonLaeuft(bool laeuft) { fehlertonLaeuft_ = laeuft; }
 
     void pauseSetzen(bool an, std::int64_t jetztMs);
     bool pausiert() const { return ansicht_ == Ansicht::Pause; }
@@ -133,6 +133,7 @@ private:
     void artSetzen(Uebungsart art);
 
     Sitzung& sitzung_;
+    const Klang& klang_;
     Buchstabenuebung buchstabenuebung_;
     Wortuebung wortuebung_;
     EigeneTexteUebung* eigene_ = nullptr;
@@ -142,7 +143,6 @@ private:
     Ansicht vorPause_ = Ansicht::Tastatur;
     Ansicht vorEinstellungen_ = Ansicht::Tastatur;
     bool vorbereitet_ = false;
-    bool fehlertonLaeuft_ = false;
     std::function<void(const Uebungsbericht&)> empfaenger_;
 };
 

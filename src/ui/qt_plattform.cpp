@@ -6,7 +6,6 @@
 #include <QAudioDevice>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -49,7 +48,10 @@ std::optional<std::uint64_t> QtDatentraeger::freieBytes(const std::string& ordne
 }
 
 QtKlang::QtKlang(QStringList suchordner, QObject* parent)
-    : QObject(parent), suchordner_(std::move(suchordner)) {}
+    : QObject(parent), suchordner_(std::move(suchordner)) {
+    hoechstens_.setSingleShot(true);
+    connect(&hoechstens_, &QTimer::timeout, this, &QtKlang::synchronBeenden);
+}
 
 QtKlang::~QtKlang() = default;
 
@@ -99,30 +101,41 @@ bool QtKlang::spieleSynchron(const std::string& dateiname) {
     if (e->status() == QSoundEffect::Error) {
         return false;
     }
-    // Waits for the sound to load and to end, but never longer than a short sound of the program lasts,
-    // and without taking further keystrokes meanwhile.
-    QEventLoop warten;
-    QTimer hoechstens;
-    hoechstens.setSingleShot(true);
-    QObject::connect(&hoechstens, &QTimer::timeout, &warten, &QEventLoop::quit);
-    QObject::connect(e, &QSoundEffect::statusChanged, &warten, [&] {
+    synchronBeenden();
+    // The sound plays to its end while the event loop goes on; keystrokes wait until it has ended, but
+    // never longer than a short sound of the program lasts.
+    synchron_ = e;
+    verbindungen_ << QObject::connect(e, &QSoundEffect::statusChanged, this, [this, e] {
         if (e->status() == QSoundEffect::Error) {
-            warten.quit();
+            piepen();
+            synchronBeenden();
         } else if (e->status() == QSoundEffect::Ready && !e->isPlaying()) {
             e->play();
         }
     });
-    QObject::connect(e, &QSoundEffect::playingChanged, &warten, [&] {
+    verbindungen_ << QObject::connect(e, &QSoundEffect::playingChanged, this, [this, e] {
         if (!e->isPlaying()) {
-            warten.quit();
+            synchronBeenden();
         }
     });
     if (e->status() == QSoundEffect::Ready) {
         e->play();
     }
-    hoechstens.start(1500);
-    warten.exec(QEventLoop::ExcludeUserInputEvents);
-    return e->status() != QSoundEffect::Error;
+    hoechstens_.start(1500);
+    return true;
+}
+
+void QtKlang::synchronBeenden() {
+    if (!synchron_) {
+        return;
+    }
+    for (const QMetaObject::Connection& v : std::as_const(verbindungen_)) {
+        QObject::disconnect(v);
+    }
+    verbindungen_.clear();
+    hoechstens_.stop();
+    synchron_ = nullptr;
+    synchronBeendet();
 }
 
 void QtKlang::spieleAsynchron(const std::string& dateiname) {

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -41,6 +42,7 @@ public:
     explicit QtKlang(QStringList suchordner, QObject* parent = nullptr);
     ~QtKlang() override;
     bool spieleSynchron(const std::string& dateiname) override;
+    bool synchronLaeuft() const override { return synchron_ != nullptr; }
     void spieleAsynchron(const std::string& dateiname) override;
     void piepen() override;
 
@@ -55,10 +57,15 @@ private:
     QString suchen(const std::string& dateiname);
     // The loaded sound of a file, kept so a file is read once.
     QSoundEffect* effekt(const QString& pfad);
+    // The synchronous sound has ended, failed or played long enough.
+    void synchronBeenden();
 
     QStringList suchordner_;
     QHash<QString, QSoundEffect*> effekte_;
     QSet<QString> vermisst_;
+    QSoundEffect* synchron_ = nullptr;
+    QList<QMetaObject::Connection> verbindungen_;
+    QTimer hoechstens_;
 };
 
 // Folders that may hold the program's data (help pages, sounds), in the order they are searched:

@@ -91,6 +91,7 @@ Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
     connect(t_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this,
             &Uebungssteuerung::tastaturlayoutAnwenden);
     lauf_.setBerichtEmpfaenger([this](const Uebungsbericht& b) { berichtAufzeichnen(b); });
+    t_.klang->setSynchronEnde([this] { wartendeTastenNehmen(); });
     for (QAction* a : b->hintergrundMenue()->actions()) {
         connect(a, &QAction::triggered, this, [this, a] {
             s_.hintergrundfarbe = a->data().toUInt();
@@ -268,8 +269,26 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
         }
         z = *cp;
     }
+    if (lauf_.tonLaeuft() || !wartend_.empty()) {
+        // Typed while the error sound plays: taken in order once it has ended.
+        wartend_.push_back(z);
+        return true;
+    }
     uebungen(z);
     return true;
+}
+
+void Uebungssteuerung::wartendeTastenNehmen() {
+    while (!wartend_.empty() && !lauf_.tonLaeuft()) {
+        const Zeichen z = wartend_.front();
+        wartend_.erase(wartend_.begin());
+        if (lauf_.nimmtTasten()) {
+            uebungen(z);
+        }
+    }
+    if (!lauf_.nimmtTasten()) {
+        wartend_.clear();
+    }
 }
 
 void Uebungssteuerung::buchstabeGetippt(const Laufschritt& lauf, Zeichen k) {

@@ -124,6 +124,8 @@ public:
     const Buchstabenliste& buchstabenliste() const { return liste_; }
 
 private:
+    // Keys typed while the error sound played, taken once it has ended.
+    void wartendeTastenNehmen();
     void buchstabeGetippt(const Laufschritt& schritt, Zeichen k);
     void wortGetippt(const Wortschritt& schritt);
     // The practice run's report of an ended exercise, as a row of the learning history.
@@ -146,6 +148,7 @@ private:
     Buchstabenliste liste_;
     Zufall zufall_;
     Uebungslauf lauf_;
+    std::vector<Zeichen> wartend_;
     // The button whose settings view is open.
     QPushButton* einstellungenVon_ = nullptr;
     // The wall-clock time of the running exercise's first keystroke.

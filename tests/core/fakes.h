@@ -33,9 +33,18 @@ public:
     std::vector<std::string> gespielt;
     bool abspielbar = true;
     int piepser = 0;
+    // Set by a test: the synchronous sound plays until the test ends it with beenden().
+    bool synchronDauert = false;
+    bool laeuft = false;
     bool spieleSynchron(const std::string& d) override {
         gespielt.push_back("sync:" + d);
+        laeuft = abspielbar && synchronDauert;
         return abspielbar;
+    }
+    bool synchronLaeuft() const override { return laeuft; }
+    void beenden() {
+        laeuft = false;
+        synchronBeendet();
     }
     void spieleAsynchron(const std::string& d) override { gespielt.push_back("async:" + d); }
     void piepen() override { ++piepser; }

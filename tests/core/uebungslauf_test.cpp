@@ -78,10 +78,13 @@ TEST_F(Lauffixture, PauseUndEinstellungenHaltenUhrUndTastenAn) {
 }
 
 TEST_F(Lauffixture, WaehrendDesFehlertonsWirdKeineTasteGenommen) {
+    klang.synchronDauert = true;
     buchstaben(1);
-    lauf.setFehlertonLaeuft(true);
+    EXPECT_FALSE(tippen(falsch()).abgewiesen);
+    EXPECT_TRUE(lauf.tonLaeuft());
     EXPECT_TRUE(tippen(gefordert()).abgewiesen);
-    lauf.setFehlertonLaeuft(false);
+    EXPECT_EQ(lauf.buchstabenuebung().fehlerzahl(), 1u);
+    klang.beenden();
     EXPECT_FALSE(tippen(gefordert()).abgewiesen);
     EXPECT_EQ(lauf.buchstabenuebung().anschlaege(), 2u);
 }

@@ -95,6 +95,23 @@ private slots:
         QCOMPARE(l.f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 2"));
     }
 
+    void tastenWaehrendDesFehlertonsWartenBisErVerklungenIst() {
+        Lernender l;
+        l.t.klang.synchronDauert = true;
+        l.lektionStarten();
+        zeichenTippen(&l.f, 'x');
+        const Zeichen z = l.gefordert();
+        zeichenTippen(&l.f, l.falsches(z));
+        QCOMPARE(l.f.statusleiste()->fehler()->text(), QStringLiteral("Fehler: 1"));
+        zeichenTippen(&l.f, z); // typed while the error sound plays
+        QCOMPARE(l.f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 1"));
+        l.t.uhr.monoton += 1000;
+        QTest::qWait(300); // the timer goes on ticking meanwhile
+        l.t.klang.beenden();
+        QCOMPARE(l.f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 2"));
+        QCOMPARE(l.f.statusleiste()->fehler()->text(), QStringLiteral("Fehler: 1"));
+    }
+
     void pauseIgnoriertTastenUndZeigtDenPausentext() {
         Lernender l;
         l.lektionStarten();
