@@ -121,7 +121,7 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     feld->addLayout(knoepfe);
     loeschfeld_->hide();
     loeschfeld_->installEventFilter(this);
-    connect(loeschen_, &QPushButton::clicked, this, &BenutzerdateiSeite::killhim);
+    connect(loeschen_, &QPushButton::clicked, this, &BenutzerdateiSeite::benutzerLoeschen);
     connect(abbruch_, &QPushButton::clicked, this, &BenutzerdateiSeite::nichtloeschen);
     connect(klassen_, &QPushButton::clicked, this, &BenutzerdateiSeite::klassenuebersichtVerlangt);
 
@@ -221,7 +221,7 @@ void BenutzerdateiSeite::ben_loeschen(int zeile, int spalte) {
     passwort_->setFocus();
 }
 
-void BenutzerdateiSeite::killhim() {
+void BenutzerdateiSeite::benutzerLoeschen() {
     if (!gewaehlt_) {
         return;
     }

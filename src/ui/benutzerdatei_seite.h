@@ -68,7 +68,7 @@ private:
     // cells) and column `spalte` (-1 beside the cells): selects the user and shows the deletion panel.
     void ben_loeschen(int zeile, int spalte);
     // "Benutzer löschen": deletes the selected user unless it is the signed-in one.
-    void killhim();
+    void benutzerLoeschen();
     // "Abbruch": hides the deletion panel.
     void nichtloeschen();
     // Screen and table height: the normal size, or down to the bottom of the welcome text.

@@ -173,8 +173,8 @@ void EigeneTexteSeite::untenAnlegen(const Masse& m) {
     schrift_ = new QPushButton(QStringLiteral("Schriftgröße ändern"), unten_);
     schrift_->setGeometry(breite - m.s(12) - m.s(180), zeile, m.s(180), m.s(30));
     schrift_->setToolTip(QStringLiteral("Schriftart und Schriftgröße der eigenen Texte ändern"));
-    connect(start_, &QPushButton::clicked, this, &EigeneTexteSeite::bitbtn5Click);
-    connect(speichern_, &QPushButton::clicked, this, &EigeneTexteSeite::BitBtn6Click);
+    connect(start_, &QPushButton::clicked, this, &EigeneTexteSeite::uebungStarten);
+    connect(speichern_, &QPushButton::clicked, this, &EigeneTexteSeite::textSpeichern);
     connect(schrift_, &QPushButton::clicked, this, &EigeneTexteSeite::schriftAendern);
 }
 
@@ -224,7 +224,7 @@ void EigeneTexteSeite::uebungAnlegen(const Masse& m) {
         k->setFocusPolicy(Qt::NoFocus);
         x += m.s(158);
     }
-    connect(neuAnfangen_, &QPushButton::clicked, this, &EigeneTexteSeite::Button34Click);
+    connect(neuAnfangen_, &QPushButton::clicked, this, &EigeneTexteSeite::neuAnfangen);
 }
 
 void EigeneTexteSeite::schriftAnwenden() {
@@ -387,6 +387,7 @@ void EigeneTexteSeite::TextErstellen() {
     start_->hide();
     start_->setDefault(false);
     speichern_->setText(QStringLiteral("Text speichern"));
+    neuerText_ = true;
     speichern_->setEnabled(true);
     speichern_->show();
     unten_->setTitle(QStringLiteral("Eigenen Text erstellen:"));
@@ -403,6 +404,7 @@ bool EigeneTexteSeite::Textaendern() {
     start_->hide();
     start_->setDefault(false);
     speichern_->setText(QStringLiteral("Änderungen speichern"));
+    neuerText_ = false;
     // Nothing to save into until a text has been read.
     speichern_->setEnabled(false);
     speichern_->show();
@@ -433,8 +435,8 @@ bool EigeneTexteSeite::Textaendern() {
     return true;
 }
 
-void EigeneTexteSeite::BitBtn6Click() {
-    if (speichern_->text() == QStringLiteral("Text speichern")) {
+void EigeneTexteSeite::textSpeichern() {
+    if (neuerText_) {
         QString pfad = dateiSpeichern(texteOrdner());
         if (pfad.isEmpty()) {
             return;
@@ -492,7 +494,7 @@ void EigeneTexteSeite::MenueTextaendern() {
     }
 }
 
-void EigeneTexteSeite::bitbtn5Click() {
+void EigeneTexteSeite::uebungStarten() {
     const EigenerText text = editorinhalt(Textkodierung::Windows1252, false);
     std::optional<std::vector<std::string>> zeilen = zeilenInWindows1252(text);
     if (!zeilen || !nichtUebbareZeichen(text).empty()) {
@@ -524,7 +526,7 @@ void EigeneTexteSeite::bitbtn5Click() {
     taste(ZeichenStartaufforderung);
 }
 
-void EigeneTexteSeite::Button34Click() {
+void EigeneTexteSeite::neuAnfangen() {
     if (!uebung_) {
         return;
     }

@@ -123,12 +123,13 @@ private:
     bool textladen();
     void TextErstellen();
     bool Textaendern();
-    void BitBtn6Click();
+    // "Text speichern" of a new text (asks for a file name) or "Änderungen speichern" of a changed one.
+    void textSpeichern();
     // "Schriftgröße ändern": the font of the own texts.
     void schriftAendern();
     // "Start" of the preview and "Neu anfangen" of the exercise.
-    void bitbtn5Click();
-    void Button34Click();
+    void uebungStarten();
+    void neuAnfangen();
 
     void menueAnlegen(const Masse& m);
     void untenAnlegen(const Masse& m);
@@ -181,6 +182,8 @@ private:
     Textkodierung geaenderteKodierung_ = Textkodierung::Windows1252;
     bool geaenderteBom_ = false;
     std::unique_ptr<EigeneTexteUebung> uebung_;
+    // The editor holds a new text ("Text speichern"), not a changed file ("Änderungen speichern").
+    bool neuerText_ = true;
     QString uebungstext_;
     QString vorschaudatei_;
     QString uebungsdatei_;

@@ -310,10 +310,30 @@ private slots:
         Lernender l;
         l.lektionStarten();
         zeichenTippen(&l.f, 'x');
-        const Zeichen z = l.gefordert();
         QVERIFY(l.f.seiten().tastatur->isVisible());
         QVERIFY(l.f.statusleiste()->isVisible());
-        QVERIFY(z != 0);
+        // Several letters in turn: each time exactly the keys of the demanded letter are pressed.
+        for (int runde = 0; runde < 8; ++runde) {
+            const Zeichen z = l.gefordert();
+            QStringList gedrueckt;
+            for (int reihe = 1; reihe <= 5; ++reihe) {
+                for (int pos = 1; ui::TastenFeld* t = l.f.tastatur()->taste(reihe, pos); ++pos) {
+                    if (t->gedrueckt()) {
+                        gedrueckt << t->beschriftung().toLower();
+                    }
+                }
+            }
+            QVERIFY2(!gedrueckt.isEmpty(), "no key is marked");
+            if (z != ' ') {
+                const QString zeichen = QString(QChar(static_cast<char16_t>(alsUnicode(z)))).toLower();
+                QVERIFY2(
+                    gedrueckt.filter(zeichen).size() == 1,
+                    qPrintable(QStringLiteral("%1 marked, %2 demanded").arg(gedrueckt.join(','), zeichen)));
+            } else {
+                QCOMPARE(gedrueckt.size(), 1);
+            }
+            zeichenTippen(&l.f, z);
+        }
     }
 };
 
