@@ -23,6 +23,7 @@
 #include "ui/tastatur_widget.h"
 #include "ui/wort_seite.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -35,7 +36,12 @@ constexpr int IndexReturn = 13;
 } // namespace
 
 Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
-    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung), lauf_(s_, liste_, zufall_, *t_.klang) {
+    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung), lauf_(s_, liste_, zufall_, *t_.klang),
+      pause_(new QAction(QStringLiteral("Pause"), this)),
+      einstellungen_(new QAction(QStringLiteral("Einstellungen"), this)) {
+    pause_->setCheckable(true);
+    connect(pause_, &QAction::toggled, this, &Uebungssteuerung::pauseUmschalten);
+    einstellungen_->setCheckable(true);
     BuchstabenSeite* b = t_.buchstaben;
     connect(b->hauptmenueKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(b->popupHauptmenue(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);

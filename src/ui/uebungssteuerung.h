@@ -92,8 +92,12 @@ public:
     // A key press of the main window: true when an exercise took it.
     bool tasteGedrueckt(QKeyEvent* e);
 
+    // Pause on or off, as the pause button, its popup entries and the status bar's entry do.
     void bpause();
-    bool pausiert() const { return lauf_.pausiert(); }
+    bool pausiert() const;
+    // The two commands with a state: the exercise paused, its settings open.
+    QAction* pauseAktion() const { return pause_; }
+    QAction* einstellungenAktion() const { return einstellungen_; }
     // The program closes: a running exercise ends and is reported.
     void programmende();
     void buchstabenuebungeinstellungen();
@@ -142,12 +146,15 @@ private:
     void einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
                                  const std::vector<QPushButton*>& gesperrt, QAction* popupPause);
     void einstellungenSchliessen();
+    void pauseUmschalten(bool an);
 
     Fensterteile t_;
     Sitzung& s_;
     Buchstabenliste liste_;
     Zufall zufall_;
     Uebungslauf lauf_;
+    QAction* pause_;
+    QAction* einstellungen_;
     std::vector<Zeichen> wartend_;
     // The button whose settings view is open.
     QPushButton* einstellungenVon_ = nullptr;

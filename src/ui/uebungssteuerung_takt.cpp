@@ -16,11 +16,19 @@
 
 namespace tastwerk::ui {
 
+bool Uebungssteuerung::pausiert() const {
+    return pause_->isChecked();
+}
+
 void Uebungssteuerung::bpause() {
+    pause_->toggle();
+}
+
+void Uebungssteuerung::pauseUmschalten(bool an) {
     BuchstabenSeite& b = *t_.buchstaben;
     WortSeite& w = *t_.wort;
     Statusleiste& status = *t_.status;
-    if (!lauf_.pausiert()) {
+    if (an) {
         // 1.
         b.popupEinstellungen()->setEnabled(false);
         w.popupEinstellungen()->setEnabled(false);
@@ -94,8 +102,9 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
     seiten.tastatur->hide();
     seiten.fehlerstatistik->hide();
     const QString weiter = QStringLiteral("Weiter üben");
-    if (!lauf_.einstellungenOffen()) {
+    if (!einstellungen_->isChecked()) {
         // The settings open: typing is ignored and the practice clock stands still.
+        einstellungen_->setChecked(true);
         lauf_.einstellungenSetzen(true, t_.uhr->monotonMs());
         einstellungenVon_ = knopf;
         knopf->setText(weiter);
@@ -115,6 +124,7 @@ void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popu
     seiten.einstellungen->hide();
     sperren(true);
     einstellungenVon_ = nullptr;
+    einstellungen_->setChecked(false);
     lauf_.einstellungenSetzen(false, t_.uhr->monotonMs());
     if (lauf_.ansicht() == Ansicht::Statistik) {
         seiten.fehlerstatistik->show();

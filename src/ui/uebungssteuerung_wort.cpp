@@ -186,7 +186,7 @@ void Uebungssteuerung::fehlerstatistikextras() {
 
 void Uebungssteuerung::wortuebungeinstellungen() {
     WortSeite& w = *t_.wort;
-    const bool schliesst = lauf_.einstellungenOffen();
+    const bool schliesst = einstellungen_->isChecked();
     einstellungenUmschalten(w.einstellungenKnopf(), w.popupEinstellungen(),
                             {w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}, w.popupPause());
     if (schliesst) {
