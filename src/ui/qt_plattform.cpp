@@ -3,15 +3,12 @@
 #include "session/startordner.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QStorageInfo>
 #include <QTimer>
-#include <QUrl>
 
 #include <cstdio>
 
@@ -65,19 +62,28 @@ QString QtKlang::finden(const QString& dateiname) const {
     return {};
 }
 
-bool QtKlang::ausgabeVorhanden() {
-    static const bool vorhanden = !QMediaDevices::defaultAudioOutput().isNull();
-    return vorhanden;
+Klangausgabe* QtKlang::ausgabe() {
+    if (geladen_) {
+        return ausgabe_.get();
+    }
+    geladen_ = true;
+    // The sound library lies in lib/tastwerk beside the program's bin folder (installed or built).
+    QLibrary bibliothek(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../lib/tastwerk/tastwerk_klang"));
+    auto anlegen = reinterpret_cast<Klangausgabe* (*)()>(bibliothek.resolve("tastwerk_klangausgabe_anlegen"));
+    if (anlegen == nullptr) {
+        std::fprintf(stderr,
+                     "tastwerk: Die Klangausgabe ist nicht verfügbar (%s); das Programm bleibt stumm.\n",
+                     bibliothek.errorString().toLocal8Bit().constData());
+        return nullptr;
+    }
+    ausgabe_.reset(anlegen());
+    return ausgabe_.get();
 }
 
-QSoundEffect* QtKlang::effekt(const QString& pfad) {
-    if (QSoundEffect* e = effekte_.value(pfad)) {
-        return e;
-    }
-    auto* e = new QSoundEffect(this);
-    e->setSource(QUrl::fromLocalFile(pfad));
-    effekte_.insert(pfad, e);
-    return e;
+bool QtKlang::ausgabeVorhanden() {
+    Klangausgabe* a = ausgabe();
+    return a != nullptr && a->vorhanden();
 }
 
 QString QtKlang::suchen(const std::string& dateiname) {
@@ -97,31 +103,27 @@ bool QtKlang::spieleSynchron(const std::string& dateiname) {
     if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return false;
     }
-    QSoundEffect* e = effekt(pfad);
-    if (e->status() == QSoundEffect::Error) {
-        return false;
-    }
     synchronBeenden();
     // The sound plays to its end while the event loop goes on; keystrokes wait until it has ended, but
     // never longer than a short sound of the program lasts.
-    synchron_ = e;
-    verbindungen_ << QObject::connect(e, &QSoundEffect::statusChanged, this, [this, e] {
-        if (e->status() == QSoundEffect::Error) {
+    const int nummer = ++synchronNummer_;
+    synchron_ = true;
+    const bool gestartet = ausgabe_->spielen(pfad, [this, nummer](bool fehler) {
+        if (nummer != synchronNummer_) {
+            return; // a later sound has taken its place
+        }
+        if (fehler) {
             piepen();
-            synchronBeenden();
-        } else if (e->status() == QSoundEffect::Ready && !e->isPlaying()) {
-            e->play();
         }
+        synchronBeenden();
     });
-    verbindungen_ << QObject::connect(e, &QSoundEffect::playingChanged, this, [this, e] {
-        if (!e->isPlaying()) {
-            synchronBeenden();
-        }
-    });
-    if (e->status() == QSoundEffect::Ready) {
-        e->play();
+    if (!gestartet) {
+        synchron_ = false;
+        return false;
     }
-    hoechstens_.start(1500);
+    if (synchron_) {
+        hoechstens_.start(1500);
+    }
     return true;
 }
 
@@ -129,12 +131,9 @@ void QtKlang::synchronBeenden() {
     if (!synchron_) {
         return;
     }
-    for (const QMetaObject::Connection& v : std::as_const(verbindungen_)) {
-        QObject::disconnect(v);
-    }
-    verbindungen_.clear();
+    ++synchronNummer_;
     hoechstens_.stop();
-    synchron_ = nullptr;
+    synchron_ = false;
     synchronBeendet();
 }
 
@@ -143,19 +142,7 @@ void QtKlang::spieleAsynchron(const std::string& dateiname) {
     if (pfad.isEmpty() || !ausgabeVorhanden()) {
         return;
     }
-    QSoundEffect* e = effekt(pfad);
-    if (e->status() == QSoundEffect::Ready) {
-        e->play();
-        return;
-    }
-    QObject::connect(
-        e, &QSoundEffect::statusChanged, e,
-        [e] {
-            if (e->status() == QSoundEffect::Ready) {
-                e->play();
-            }
-        },
-        Qt::SingleShotConnection);
+    ausgabe_->spielen(pfad, {});
 }
 
 void QtKlang::piepen() {

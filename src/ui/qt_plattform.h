@@ -4,6 +4,7 @@
 #include "platform/datentraeger.h"
 #include "platform/klang.h"
 #include "platform/uhr.h"
+#include "ui/klangausgabe.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -14,8 +15,6 @@
 #include <QTimer>
 
 #include <memory>
-
-class QSoundEffect;
 
 namespace tastwerk::ui {
 
@@ -35,14 +34,14 @@ public:
 };
 
 // Plays wave files found by bare name: first in the start folder, then in the program's data folder.
-// Without a sound device the program goes on silently.
+// The sound output is loaded with the first sound. Without a sound device the program goes on silently.
 class QtKlang : public QObject, public Klang {
     Q_OBJECT
 public:
     explicit QtKlang(QStringList suchordner, QObject* parent = nullptr);
     ~QtKlang() override;
     bool spieleSynchron(const std::string& dateiname) override;
-    bool synchronLaeuft() const override { return synchron_ != nullptr; }
+    bool synchronLaeuft() const override { return synchron_; }
     void spieleAsynchron(const std::string& dateiname) override;
     void piepen() override;
 
@@ -50,21 +49,22 @@ public:
     QString finden(const QString& dateiname) const;
 
     // Whether the machine has a sound output at all; without one every file counts as unplayable.
-    static bool ausgabeVorhanden();
+    bool ausgabeVorhanden();
 
 private:
     // finden(), and a warning on the terminal the first time a file is missing.
     QString suchen(const std::string& dateiname);
-    // The loaded sound of a file, kept so a file is read once.
-    QSoundEffect* effekt(const QString& pfad);
+    // The sound output, loaded on first use; null when it cannot be loaded.
+    Klangausgabe* ausgabe();
     // The synchronous sound has ended, failed or played long enough.
     void synchronBeenden();
 
     QStringList suchordner_;
-    QHash<QString, QSoundEffect*> effekte_;
     QSet<QString> vermisst_;
-    QSoundEffect* synchron_ = nullptr;
-    QList<QMetaObject::Connection> verbindungen_;
+    bool geladen_ = false;
+    std::unique_ptr<Klangausgabe> ausgabe_;
+    bool synchron_ = false;
+    int synchronNummer_ = 0;
     QTimer hoechstens_;
 };
 
