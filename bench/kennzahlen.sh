@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The program's performance figures beside a bare Qt main window started in the same run, under Xvfb:
+# time to the first window, resident memory after start, CPU while a lesson runs untouched, and the cost
+# of one keystroke (core step and whole way through the window).
+#   bench/kennzahlen.sh [BUILD_DIR] [RUNS] [CPU_SECONDS]
+# KENNZAHLEN_BILD=file.png keeps a picture of the lesson whose CPU time is measured.
+set -euo pipefail
+bau=$(realpath "${1:-build}")
+laeufe=${2:-5}
+cpuSekunden=${3:-30}
+programm="$bau/src/tastwerk"
+leer="$bau/bench/leeres_fenster"
+for p in "$programm" "$leer" "$bau/bench/tastendruck_bench"; do
+    [ -x "$p" ] || { echo "fehlt: $p (erst bauen)" >&2; exit 1; }
+done
+arbeit=$(mktemp -d)
+export XDG_RUNTIME_DIR="$arbeit/laufzeit"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+xpid=$!
+read -r -t 10 nummer <&"$fd"
+export DISPLAY=":$nummer"
+trap 'kill $xpid 2>/dev/null; rm -rf "$arbeit"' EXIT
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# start NAME TITLE COMMAND...: time to the mapped window (ms) and resident memory (KiB) after 1 s.
+start() {
+    local titel=$1; shift
+    local anfang ende pid rss
+    anfang=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "^$titel\$" >/dev/null 2>&1; do :; done
+    ende=$(date +%s%N)
+    sleep 1
+    rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    echo "$(( (ende - anfang) / 1000000 )) $rss $pid"
+}
+
+declare -A zeit speicher
+for art in leer tastwerk; do
+    zeiten=(); speicher_=()
+    for k in $(seq 1 "$laeufe"); do
+        if [ $art = leer ]; then
+            read -r t r pid < <(start "Leeres Qt-Fenster" "$leer")
+        else
+            mkdir -p "$arbeit/ordner$k"
+            read -r t r pid < <(start "Tastwerk für Windows 95" "$programm" --ordner "$arbeit/ordner$k")
+        fi
+        zeiten+=("$t"); speicher_+=("$r")
+        kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+    done
+    zeit[$art]=$(printf '%s\n' "${zeiten[@]}" | median)
+    speicher[$art]=$(printf '%s\n' "${speicher_[@]}" | median)
+done
+
+# CPU while a lesson runs untouched: sign in, start lesson 1, one key, then hands off.
+hz=$(getconf CLK_TCK)
+mkdir -p "$arbeit/cpu"
+"$programm" --ordner "$arbeit/cpu" >/dev/null 2>&1 &
+pid=$!
+until xdotool search --onlyvisible --name "^Tastwerk für Windows 95\$" >/dev/null 2>&1; do :; done
+sleep 1
+xdotool type --delay 30 messung; xdotool key Return; sleep 1
+xdotool mousemove 306 67 click 1; sleep 1  # "Start" of the main menu (1024 x 768): the introduction
+xdotool key Return; sleep 1         # "Start mit Lektion 1"
+xdotool type x; sleep 2             # the first key starts the exercise and its clock
+[ -z "${KENNZAHLEN_BILD:-}" ] || import -window root "$KENNZAHLEN_BILD"
+vorher=$(ticks $pid); sleep "$cpuSekunden"; nachher=$(ticks $pid)
+cpuLektion=$(awk -v t=$((nachher - vorher)) -v hz="$hz" -v s="$cpuSekunden" 'BEGIN {printf "%.2f", 100 * t / hz / s}')
+kill -TERM $pid; wait $pid 2>/dev/null || true
+"$leer" >/dev/null 2>&1 &
+pid=$!
+until xdotool search --onlyvisible --name "^Leeres Qt-Fenster\$" >/dev/null 2>&1; do :; done
+sleep 2
+vorher=$(ticks $pid); sleep "$cpuSekunden"; nachher=$(ticks $pid)
+cpuLeer=$(awk -v t=$((nachher - vorher)) -v hz="$hz" -v s="$cpuSekunden" 'BEGIN {printf "%.2f", 100 * t / hz / s}')
+kill -TERM $pid; wait $pid 2>/dev/null || true
+
+# One keystroke: medians of five repetitions.
+tasten=$("$bau/bench/tastendruck_bench" --benchmark_filter='BM_Buchstabenschritt/16|BM_TastendruckImFenster' \
+    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null | awk '/_median/ {print $1, $2, $3}')
+
+printf '%-42s %14s %14s\n' "" "Tastwerk" "leeres Fenster"
+printf '%-42s %14s %14s   (Faktor %s)\n' "Zeit bis zum ersten Fenster (Median, ms)" "${zeit[tastwerk]}" "${zeit[leer]}" \
+    "$(awk -v a="${zeit[tastwerk]}" -v b="${zeit[leer]}" 'BEGIN {printf "%.2f", a / b}')"
+printf '%-42s %14s %14s   (+%s MB)\n' "Resident nach dem Start (Median, MB)" \
+    "$(awk -v k="${speicher[tastwerk]}" 'BEGIN {printf "%.1f", k / 1024}')" \
+    "$(awk -v k="${speicher[leer]}" 'BEGIN {printf "%.1f", k / 1024}')" \
+    "$(awk -v a="${speicher[tastwerk]}" -v b="${speicher[leer]}" 'BEGIN {printf "%.1f", (a - b) / 1024}')"
+printf '%-42s %14s %14s\n' "CPU, Lektion läuft unberührt ($cpuSekunden s, %)" "$cpuLektion" "$cpuLeer"
+echo "Ein Tastendruck (Median aus 5 Wiederholungen):"
+echo "$tasten" | sed 's/^/  /'
