@@ -67,9 +67,9 @@ Klangausgabe* QtKlang::ausgabe() {
         return ausgabe_.get();
     }
     geladen_ = true;
-    // The sound library lies in lib/tastwerk beside the program's bin folder (installed or built).
+    // The sound library lies in lib/tastwerk/klang beside the program's bin folder (installed or built).
     QLibrary bibliothek(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../lib/tastwerk/tastwerk_klang"));
+                        QStringLiteral("/../lib/tastwerk/klang/tastwerk_klang"));
     auto anlegen = reinterpret_cast<Klangausgabe* (*)()>(bibliothek.resolve("tastwerk_klangausgabe_anlegen"));
     if (anlegen == nullptr) {
         std::fprintf(stderr,
