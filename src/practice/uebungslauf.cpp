@@ -1,5 +1,7 @@
 #include "practice/uebungslauf.h"
 
+#include <optional>
+
 namespace tastwerk {
 
 namespace {
@@ -106,8 +108,11 @@ Laufschritt Uebungslauf::taste(Zeichen k, std::int64_t jetztMs) {
     // A passed repetition brings back the learner's own lesson before the report is made.
     const int lektion = sitzung_.lektionNr;
     const bool wiederholung = sitzung_.wiederholungAktiv;
+    // What the exercise's engine says: whether this key started it, and whether the exercise ended.
+    bool erster = false;
+    std::optional<Uebungsende> ende;
     switch (art_) {
-    case Uebungsart::Buchstabenuebung: {
+    case Uebungsart::Buchstabenuebung:
         if (sitzung_.uebungsstufe != 0) {
             break;
         }
@@ -116,46 +121,43 @@ Laufschritt Uebungslauf::taste(Zeichen k, std::int64_t jetztMs) {
             schritt.abgewiesen = true;
             break;
         }
-        if (schritt.buchstabe.erster) {
-            zeit_.beginnen(jetztMs);
-            schritt.ersterAnschlag = true;
-        }
+        erster = schritt.buchstabe.erster;
         if (schritt.buchstabe.bestanden) {
-            berichten(Uebungsende::Bestanden, jetztMs, lektion, wiederholung);
-            artSetzen(Uebungsart::Keine);
+            ende = Uebungsende::Bestanden;
         }
         break;
-    }
-    case Uebungsart::Wortuebung: {
+    case Uebungsart::Wortuebung:
         schritt.wort = wortuebung_.taste(k, ansicht_);
-        if (schritt.wort.erster) {
-            zeit_.beginnen(jetztMs);
-            schritt.ersterAnschlag = true;
-        }
+        erster = schritt.wort.erster;
         if (schritt.wort.bestanden) {
-            berichten(Uebungsende::Bestanden, jetztMs, lektion, wiederholung);
-            artSetzen(Uebungsart::Keine);
+            ende = Uebungsende::Bestanden;
         }
         break;
-    }
-    case Uebungsart::EigeneTexte: {
+    case Uebungsart::EigeneTexte:
         if (eigene_ == nullptr) {
             break;
         }
         schritt.eigene = &eigene_->taste(k);
-        if (schritt.eigene->uebungsbeginn) {
-            zeit_.beginnen(jetztMs);
-            schritt.ersterAnschlag = true;
-        }
+        erster = schritt.eigene->uebungsbeginn;
         if (schritt.eigene->textende) {
-            berichten(Uebungsende::Textende, jetztMs, lektion, wiederholung);
-            // The engine stays for the final display; only the run ends.
-            art_ = Uebungsart::Keine;
+            ende = Uebungsende::Textende;
         }
         break;
-    }
     case Uebungsart::Keine:
         break;
+    }
+    if (erster) {
+        zeit_.beginnen(jetztMs);
+        schritt.ersterAnschlag = true;
+    }
+    if (ende) {
+        berichten(*ende, jetztMs, lektion, wiederholung);
+        if (art_ == Uebungsart::EigeneTexte) {
+            // The engine stays for the final display; only the run ends.
+            art_ = Uebungsart::Keine;
+        } else {
+            artSetzen(Uebungsart::Keine);
+        }
     }
     return schritt;
 }
