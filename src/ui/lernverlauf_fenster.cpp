@@ -34,6 +34,19 @@ QString zeichenText(unsigned char zeichen) {
     return QStringLiteral("„%1“").arg(QString(QChar(char32_t(alsUnicode(zeichen)))));
 }
 
+QString schwaechenText(const std::vector<Zeichenzaehler>& summen) {
+    QStringList schwach;
+    for (const Zeichenzaehler& z : schwaechsteZeichen(summen)) {
+        schwach << QStringLiteral("%1 %2 %")
+                       .arg(zeichenText(z.zeichen))
+                       .arg(QString::number(100.0 * z.fehler / std::max<std::uint32_t>(1, z.anschlaege), 'f',
+                                            1));
+    }
+    return schwach.isEmpty()
+               ? QStringLiteral("Schwächste Zeichen: noch keine")
+               : QStringLiteral("Schwächste Zeichen: %1").arg(schwach.join(QStringLiteral(", ")));
+}
+
 LernverlaufFenster::LernverlaufFenster(Lernverlauf& verlauf, QWidget* parent)
     : QDialog(parent), verlauf_(verlauf) {
     setWindowTitle(QStringLiteral("Tastwerk - Lernverlauf"));
@@ -126,16 +139,7 @@ void LernverlaufFenster::lesen() {
     zeit_->setText(QStringLiteral("Übungen: %1, Übungszeit insgesamt: %2")
                        .arg(eintraege.size())
                        .arg(dauerText(a.sekundenGesamt)));
-    QStringList schwach;
-    for (const Zeichenzaehler& z : schwaechsteZeichen(verlauf_.zeichensummen(name_))) {
-        schwach << QStringLiteral("%1 %2 %")
-                       .arg(zeichenText(z.zeichen))
-                       .arg(QString::number(100.0 * z.fehler / std::max<std::uint32_t>(1, z.anschlaege), 'f',
-                                            1));
-    }
-    schwaechen_->setText(
-        schwach.isEmpty() ? QStringLiteral("Schwächste Zeichen: noch keine")
-                          : QStringLiteral("Schwächste Zeichen: %1").arg(schwach.join(QStringLiteral(", "))));
+    schwaechen_->setText(schwaechenText(verlauf_.zeichensummen(name_)));
     if (const auto meldung = verlauf_.meldungAbholen()) {
         QMessageBox::warning(this, QStringLiteral("Lernverlauf"), QString::fromStdString(*meldung));
     }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "platform/uhr.h"
+#include "practice/zeichenzaehlung.h"
 
 #include <QDialog>
 
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -56,5 +58,7 @@ private:
 QString dauerText(std::uint64_t sekunden);
 // A character as the learner reads it: "a", "Leertaste", "Return".
 QString zeichenText(unsigned char zeichen);
+// "Schwächste Zeichen: „j“ 25.0 %, …" of the character sums of a history, or "… noch keine".
+QString schwaechenText(const std::vector<Zeichenzaehler>& summen);
 
 } // namespace tastwerk::ui

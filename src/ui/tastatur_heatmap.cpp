@@ -80,17 +80,7 @@ void TastaturHeatmap::umschalten(bool an) {
         Lernverlauf& verlauf = verlauf_();
         const auto summen = verlauf.zeichensummen(sitzung_.name);
         tastatur_->heatmapSetzen(tastenquoten(summen, sitzung_.tastaturlayout));
-        QStringList schwach;
-        for (const Zeichenzaehler& z : schwaechsteZeichen(summen)) {
-            schwach << QStringLiteral("%1 %2 %")
-                           .arg(zeichenText(z.zeichen))
-                           .arg(QString::number(100.0 * z.fehler / std::max<std::uint32_t>(1, z.anschlaege),
-                                                'f', 1));
-        }
-        schwaechen_->setText(
-            schwach.isEmpty()
-                ? QStringLiteral("Schwächste Zeichen: noch keine")
-                : QStringLiteral("Schwächste Zeichen: %1").arg(schwach.join(QStringLiteral(", "))));
+        schwaechen_->setText(schwaechenText(summen));
         schwaechen_->show();
     }
     tastatur_->einfaerben(sitzung_.tastaturlektion, sitzung_.farben);
