@@ -35,13 +35,6 @@ beenden() {
     warte_auf_ende 10
 }
 
-klicke_mit_maus() {
-    local mitte
-    mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
-    # shellcheck disable=SC2086
-    xdotool mousemove $mitte click 1
-}
-
 loeschknopf_frei() {
     atspi zustand "Benutzer löschen" --rolle "push button" | grep -qx enabled
 }

@@ -11,13 +11,6 @@ mkdir -p "$ordner"
 starte_x 1024x768x24
 starte_atspi
 
-klicke_mit_maus() {
-    local mitte
-    mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
-    # shellcheck disable=SC2086
-    xdotool mousemove $mitte click 1
-}
-
 anmelden() {
     starte_programm --ordner "$ordner"
     warte_auf_fenster >/dev/null

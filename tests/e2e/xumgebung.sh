@@ -80,6 +80,14 @@ atspi() {
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"
 }
 
+# A real mouse click in the middle of the element that atspi.py finds (same arguments as its verbs).
+klicke_mit_maus() {
+    local mitte
+    mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
+    # shellcheck disable=SC2086
+    xdotool mousemove $mitte click 1
+}
+
 starte_programm() {
     "$PROGRAMM" "$@" >"$ARBEIT/programm.log" 2>&1 &
     PROGRAMM_PID=$!
