@@ -69,6 +69,13 @@ std::vector<std::string> nichtUebbareZeichen(const EigenerText& text) {
     return gefunden;
 }
 
+std::optional<std::vector<std::string>> uebungszeilen(const EigenerText& text) {
+    if (!nichtUebbareZeichen(text).empty()) {
+        return std::nullopt;
+    }
+    return zeilenInWindows1252(text);
+}
+
 EigeneTexteUebung::EigeneTexteUebung(std::vector<std::string> zeilen, const Sitzung& sitzung, Klang& klang)
     : zeilen_(std::move(zeilen)), sitzung_(sitzung), klang_(klang) {
     if (zeilen_.empty()) {

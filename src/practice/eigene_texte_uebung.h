@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ bool tippbaresZeichen(Zeichen z, bool tabulator);
 // those Windows-1252 cannot hold and those no keystroke delivers (the tab is typed as one). A text
 // holding any of them can be shown but never typed to its end.
 std::vector<std::string> nichtUebbareZeichen(const EigenerText& text);
+
+// The lines of an own text as the exercise compares them, in Windows-1252; nothing when the text holds
+// a character that cannot be practised.
+std::optional<std::vector<std::string>> uebungszeilen(const EigenerText& text);
 
 // What the screen shows after a keystroke.
 struct EigeneTexteAnzeige {

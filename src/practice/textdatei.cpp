@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 namespace tastwerk {
@@ -14,6 +15,7 @@ namespace {
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 constexpr std::string_view Ersatzzeichen = "\xEF\xBF\xBD";
 constexpr std::string_view Zeilenumbruch = "\r\n";
+constexpr std::string_view Textendung = "TXT";
 // The error message names at most this many of the characters that do not fit.
 constexpr std::size_t GenannteZeichen = 10;
 
@@ -273,6 +275,92 @@ Vorschauzahlen vorschauZaehlen(const EigenerText& text) {
 std::string vorschauBeschriftung(const Vorschauzahlen& zahlen) {
     return "Zeilen: " + std::to_string(zahlen.textzeilen) +
            "   Zeichen: " + std::to_string(zahlen.textzeichen);
+}
+
+std::string zeichenAufzaehlen(const std::vector<std::string>& zeichen) {
+    std::string liste;
+    for (std::size_t k = 0; k < zeichen.size() && k < GenannteZeichen; ++k) {
+        liste += (k == 0 ? "" : ", ") + zeichenBenennen(zeichen[k]);
+    }
+    if (zeichen.size() > GenannteZeichen) {
+        liste += " und weitere";
+    }
+    return liste;
+}
+
+std::string texteOrdner(const std::string& programmordner) {
+    std::string ordner = programmordner + "/Texte";
+    std::error_code fehler;
+    return std::filesystem::is_directory(ordner, fehler) ? ordner : std::string();
+}
+
+std::string mitTextendung(std::string pfad) {
+    const std::size_t trenner = pfad.find_last_of('/');
+    const std::size_t name = trenner == std::string::npos ? 0 : trenner + 1;
+    const std::size_t punkt = pfad.find_last_of('.');
+    if (punkt == std::string::npos || punkt < name) {
+        pfad += '.';
+        pfad += Textendung;
+    } else if (punkt + 1 == pfad.size()) {
+        pfad += Textendung;
+    }
+    return pfad;
+}
+
+std::string Textablage::aendernOrdner() const {
+    return letzterOrdner_.empty() ? ordner() : letzterOrdner_;
+}
+
+void Textablage::gewaehlt(const std::string& pfad) {
+    std::error_code fehler;
+    const std::filesystem::path absolut = std::filesystem::absolute(pfad, fehler);
+    letzterOrdner_ = ordnerVon(fehler ? pfad : absolut.string());
+}
+
+void Textablage::vorschauGeladen(const std::string& pfad) {
+    geaenderteDatei_.clear();
+    textname_ = std::filesystem::path(pfad).filename().string();
+}
+
+void Textablage::neuerText() {
+    geaenderteDatei_.clear();
+    textname_.clear();
+    neuerText_ = true;
+}
+
+void Textablage::aendernBeginnen() {
+    geaenderteDatei_.clear();
+    neuerText_ = false;
+}
+
+void Textablage::aendernGeladen(const std::string& pfad, const EigenerText& text) {
+    geaenderteDatei_ = pfad;
+    textname_ = std::filesystem::path(pfad).filename().string();
+    geaenderteKodierung_ = text.kodierung;
+    geaenderteBom_ = text.bom;
+}
+
+Textablage::Speicherziel Textablage::neuesZiel(const std::string& gewaehlt) const {
+    Speicherziel ziel;
+    ziel.pfad = mitTextendung(gewaehlt);
+    ziel.ueberschreibenFragen = dateiExistiert(ziel.pfad);
+    return ziel;
+}
+
+std::optional<Textablage::Speicherziel> Textablage::aenderungsziel() const {
+    if (geaenderteDatei_.empty()) {
+        return std::nullopt;
+    }
+    return Speicherziel{geaenderteDatei_, geaenderteKodierung_, geaenderteBom_, false};
+}
+
+void Textablage::schreiben(const Speicherziel& ziel, std::string_view editortext, bool alsUtf8) {
+    const Textkodierung kodierung = alsUtf8 ? Textkodierung::Utf8 : ziel.kodierung;
+    textdateiSchreiben(ziel.pfad, textAusEditor(editortext, kodierung, !alsUtf8 && ziel.bom));
+    if (ziel.pfad == geaenderteDatei_ && kodierung != geaenderteKodierung_) {
+        geaenderteKodierung_ = kodierung;
+        geaenderteBom_ = false;
+    }
 }
 
 } // namespace tastwerk

@@ -95,4 +95,77 @@ Vorschauzahlen vorschauZaehlen(const EigenerText& text);
 // "Zeilen: 3   Zeichen: 97"
 std::string vorschauBeschriftung(const Vorschauzahlen& zahlen);
 
+// Up to ten characters named for a message as zeichenBenennen names them, separated by ", ", with
+// " und weitere" after them when there are more.
+std::string zeichenAufzaehlen(const std::vector<std::string>& zeichen);
+
+// The folder of the own texts: "Texte" in the program folder, or empty when there is no such folder
+// (the dialogs then open in their default folder).
+std::string texteOrdner(const std::string& programmordner);
+
+// The file a new text is saved in: a file name without an extension gets ".TXT", one that ends in a
+// dot gets "TXT"; a name with an extension stays as it is.
+std::string mitTextendung(std::string pfad);
+
+// Where the own texts lie and what a save of the editor's text writes: a new text, or a file read to
+// be changed. The screen asks the learner and shows messages; the decisions are made here.
+class Textablage {
+public:
+    // Where a save writes, and what the learner must be asked first.
+    struct Speicherziel {
+        std::string pfad;
+        Textkodierung kodierung = Textkodierung::Windows1252;
+        bool bom = false;
+        // A file of that name exists and a new text would replace it: ask before writing.
+        bool ueberschreibenFragen = false;
+    };
+
+    // programmordner is read anew for every dialog, as it may change while the program runs.
+    explicit Textablage(const std::string& programmordner) : programmordner_(programmordner) {}
+
+    // The folder the open dialog of "Text üben" and the save dialog of a new text open in.
+    std::string ordner() const { return texteOrdner(programmordner_); }
+    // The folder the open dialog of "Text ändern" opens in: that of the file chosen last, or ordner().
+    std::string aendernOrdner() const;
+    // A file was chosen in an open dialog; "Text ändern" opens in its folder from now on.
+    void gewaehlt(const std::string& pfad);
+
+    // "Text üben" read this file for the preview: nothing is open to be changed.
+    void vorschauGeladen(const std::string& pfad);
+    // "Text neu erstellen": the editor holds a new text.
+    void neuerText();
+    // "Text ändern" before its dialog: there is nothing to save into until a file has been read.
+    void aendernBeginnen();
+    // "Text ändern" read this file into the editor; its changes are written back in its own encoding.
+    void aendernGeladen(const std::string& pfad, const EigenerText& text);
+
+    // A save writes a new text under a name still to be chosen ("Text speichern"), not the changed file
+    // ("Änderungen speichern").
+    bool istNeuerText() const { return neuerText_; }
+    // The file "Änderungen speichern" writes to; empty when none has been read.
+    const std::string& geaenderteDatei() const { return geaenderteDatei_; }
+    // The file name, without folder, of the text read last; empty after "Text neu erstellen".
+    const std::string& textname() const { return textname_; }
+
+    // "Text speichern" under the name chosen in the save dialog: a new text is Windows-1252.
+    Speicherziel neuesZiel(const std::string& gewaehlt) const;
+    // "Änderungen speichern": the file read, in its own encoding, never asked; nothing when no file
+    // has been read.
+    std::optional<Speicherziel> aenderungsziel() const;
+    // Writes the editor's content to the target, as UTF-8 without byte-order mark when alsUtf8 is set.
+    // Throws Zeichensatzfehler when the target's encoding cannot hold a character (the learner may then
+    // choose UTF-8), Dateifehler when writing fails; the file is left as it was either way. A changed
+    // file once written as UTF-8 stays UTF-8.
+    void schreiben(const Speicherziel& ziel, std::string_view editortext, bool alsUtf8 = false);
+
+private:
+    const std::string& programmordner_;
+    std::string letzterOrdner_;
+    std::string geaenderteDatei_;
+    Textkodierung geaenderteKodierung_ = Textkodierung::Windows1252;
+    bool geaenderteBom_ = false;
+    bool neuerText_ = true;
+    std::string textname_;
+};
+
 } // namespace tastwerk

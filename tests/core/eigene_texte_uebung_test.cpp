@@ -312,6 +312,8 @@ TEST_P(EigenerTextUebbar, NichtTippbareZeichenWerdenSichtbarGenannt) {
         genannt.push_back(zeichenBenennen(zeichen));
     }
     EXPECT_EQ(genannt, f.genannt);
+    // Only a text without such characters gives lines to practise.
+    EXPECT_EQ(uebungszeilen(text).has_value(), f.genannt.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
