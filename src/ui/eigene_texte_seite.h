@@ -20,6 +20,7 @@ public:
                      const Masse& m, QWidget* fenster);
 
 private:
+    // Declared before the dialogs below, which refer to the editor's.
     Sitzung& sitzung_;
     Masse masse_;
     EigeneTexteMenue* menue_;
