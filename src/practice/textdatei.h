@@ -122,6 +122,7 @@ public:
 
     // programmordner is read anew for every dialog, as it may change while the program runs.
     explicit Textablage(const std::string& programmordner) : programmordner_(programmordner) {}
+    explicit Textablage(std::string&&) = delete;
 
     // The folder the open dialog of "Text üben" and the save dialog of a new text open in.
     std::string ordner() const { return texteOrdner(programmordner_); }
