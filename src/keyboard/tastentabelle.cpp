@@ -353,6 +353,17 @@ Farbgruppe Tastentabelle::farbgruppe(int taste) {
     return Tasten[stelle(taste)].farbgruppe;
 }
 
+Fingergruppe Tastentabelle::finger(int taste) {
+    // The last key of each row that the left hand types; the space bar belongs to the thumb.
+    constexpr std::array<int, Reihen> LetzteLinke = {7, 6, 6, 7, 2};
+    const Farbgruppe gruppe = farbgruppe(taste);
+    if (gruppe == Farbgruppe::Daumen) {
+        return Fingergruppe::Daumen;
+    }
+    const bool links = position(taste) <= LetzteLinke[static_cast<std::size_t>(reihe(taste) - 1)];
+    return static_cast<Fingergruppe>(static_cast<int>(gruppe) + (links ? 0 : 5));
+}
+
 bool Tastentabelle::traegtZeichen(int taste, Tastaturlayout layout, Zeichen z) {
     return GetrageneZeichen[stelle(taste)].zeichen[spalte(layout)].enthaelt(z);
 }

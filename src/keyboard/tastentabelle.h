@@ -29,6 +29,8 @@ public:
     // The tooltip naming the finger. Before any layout has been applied the German hints hold.
     static std::string_view hinweis(int taste, Tastaturlayout layout);
     static Farbgruppe farbgruppe(int taste);
+    // The finger that types the key, as its hint names it: the colour group on the hand the key lies under.
+    static Fingergruppe finger(int taste);
 
     // Whether the key types the character in the layout, unshifted or shifted, or shows it on its
     // caption as a character it types with Alt Gr. Return is carried by the Return key, in the US layout

@@ -1,10 +1,41 @@
 #include "ui/aktionen.h"
 
+#include <QProxyStyle>
+#include <QShortcut>
+
 namespace tastwerk::ui {
 
 namespace {
 QAction* aktion(QWidget* besitzer, const QString& text) {
     return new QAction(text, besitzer);
+}
+
+// The menu bar in the application's look, walked with the keyboard as on the learners' home system:
+// once open, the arrow keys move along the titles, and Return chooses a title that has no menu.
+class Menueleistenstil : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* rueckgabe) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, rueckgabe);
+    }
+};
+
+// F10 opens the menu bar at its first title.
+void menueleisteMitTastatur(QWidget* fenster, QMenuBar* leiste) {
+    auto* stil = new Menueleistenstil;
+    stil->setParent(leiste);
+    leiste->setStyle(stil);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), fenster);
+    QObject::connect(f10, &QShortcut::activated, leiste, [leiste] {
+        const QList<QAction*> titel = leiste->actions();
+        if (!titel.isEmpty()) {
+            leiste->setFocus(Qt::MenuBarFocusReason);
+            leiste->setActiveAction(titel.first());
+        }
+    });
 }
 } // namespace
 
@@ -36,15 +67,16 @@ Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
     a.hauptmenuePopup->addSeparator();
     a.hauptmenuePopup->addAction(a.programmBeenden);
 
-    a.menuDatei = leiste->addMenu(QStringLiteral("Datei"));
+    // Each title with its own Alt key; the main menu's buttons already take S, T, E, B and X.
+    a.menuDatei = leiste->addMenu(QStringLiteral("&Datei"));
     a.beenden = a.menuDatei->addAction(QStringLiteral("&Beenden"));
-    a.menuStart = leiste->addMenu(QStringLiteral("Start"));
+    a.menuStart = leiste->addMenu(QStringLiteral("St&art"));
     a.startLektion = a.menuStart->addAction(QStringLiteral("Start Lektion"));
-    a.menueTastatur = leiste->addAction(QStringLiteral("Die Tastatur"));
-    a.menueEinstellungen = leiste->addAction(QStringLiteral("Einstellungen"));
-    a.menueBenutzerdaten = leiste->addAction(QStringLiteral("Benutzerdaten"));
-    a.menueExtras = leiste->addAction(QStringLiteral("Extras"));
-    a.menuHilfe = leiste->addMenu(QStringLiteral("Hilfe"));
+    a.menueTastatur = leiste->addAction(QStringLiteral("Die Tastat&ur"));
+    a.menueEinstellungen = leiste->addAction(QStringLiteral("Ei&nstellungen"));
+    a.menueBenutzerdaten = leiste->addAction(QStringLiteral("Benut&zerdaten"));
+    a.menueExtras = leiste->addAction(QStringLiteral("Ext&ras"));
+    a.menuHilfe = leiste->addMenu(QStringLiteral("&Hilfe"));
     a.hilfe = a.menuHilfe->addAction(QStringLiteral("Hilfe"));
     a.info = a.menuHilfe->addAction(QStringLiteral("Info"));
 
@@ -61,6 +93,7 @@ Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
     a.begruessungPopup->addAction(a.textfensterVergroessern);
     a.begruessungPopup->addSeparator();
     a.begruessungPopup->addAction(a.begruessungBeenden);
+    menueleisteMitTastatur(fenster, leiste);
     return a;
 }
 

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace tastwerk::ui {
@@ -22,11 +24,13 @@ QString text(const std::string& utf8) {
 }
 
 // The user table reports where a mouse button was released, after the view has handled the release
-// itself, so that the row it marks is the one the program chose.
+// itself, so that the row it marks is the one the program chose. Return chooses the row the arrow keys
+// have reached, as a click on it would.
 class Benutzertabelle : public QTableWidget {
 public:
     using QTableWidget::QTableWidget;
     std::function<void(QPoint)> beiLoslassen;
+    std::function<void(int reihe, int spalte)> beiEingabetaste;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
@@ -34,6 +38,14 @@ protected:
         if (beiLoslassen) {
             beiLoslassen(e->position().toPoint());
         }
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && beiEingabetaste &&
+            currentRow() >= 0) {
+            beiEingabetaste(currentRow(), std::max(0, currentColumn()));
+            return;
+        }
+        QTableWidget::keyPressEvent(e);
     }
 };
 
@@ -51,8 +63,9 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Keys go to the exercise and the password box; the table is chosen from with the mouse alone.
-    tabelle_->setFocusPolicy(Qt::NoFocus);
+    // Chosen from with the mouse, or with the arrow keys and Return.
+    tabelle_->setFocusPolicy(Qt::StrongFocus);
+    tabelle_->setTabKeyNavigation(false);
     tabelle_->setWordWrap(false);
     QPalette schwarz = tabelle_->palette();
     schwarz.setColor(QPalette::Text, Qt::black);
@@ -86,6 +99,7 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
         const int reihe = tabelle_->rowAt(p.y());
         ben_loeschen(reihe < 0 ? -1 : reihe + 1, tabelle_->columnAt(p.x()));
     };
+    tabelle->beiEingabetaste = [this](int reihe, int spalte) { ben_loeschen(reihe + 1, spalte); };
 
     loeschfeld_ = new QFrame(rahmen);
     loeschfeld_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -121,6 +135,14 @@ BenutzerdateiSeite::BenutzerdateiSeite(QGroupBox* rahmen, Sitzung& sitzung, Benu
     feld->addLayout(knoepfe);
     loeschfeld_->hide();
     loeschfeld_->installEventFilter(this);
+    passwort_->installEventFilter(this);
+    // Return in the password box deletes once the access word is in it, Escape cancels.
+    connect(passwort_, &QLineEdit::returnPressed, this, [this] {
+        zugangPruefen();
+        if (loeschen_->isEnabled()) {
+            benutzerLoeschen();
+        }
+    });
     connect(loeschen_, &QPushButton::clicked, this, &BenutzerdateiSeite::benutzerLoeschen);
     connect(abbruch_, &QPushButton::clicked, this, &BenutzerdateiSeite::nichtloeschen);
     connect(klassen_, &QPushButton::clicked, this, &BenutzerdateiSeite::klassenuebersichtVerlangt);
@@ -169,6 +191,11 @@ bool BenutzerdateiSeite::fuellen(const std::vector<Benutzerdatensatz>& saetze) {
         namen_.push_back(saetze[i].benutzername);
     }
     groessenSetzen(mehrAlsSiebenBenutzer());
+    if (tabelle_->rowCount() > 0) {
+        tabelle_->setCurrentCell(0, 1, QItemSelectionModel::NoUpdate);
+    }
+    // The table takes the keys as soon as it shows.
+    tabelle_->setFocus();
     return mehrAlsSiebenBenutzer();
 }
 
@@ -182,6 +209,11 @@ bool BenutzerdateiSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == loeschfeld_ &&
         (ereignis->type() == QEvent::ShowToParent || ereignis->type() == QEvent::HideToParent)) {
         tabelle_->setVisible(ereignis->type() == QEvent::HideToParent);
+    }
+    if (objekt == passwort_ && ereignis->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+        nichtloeschen();
+        return true;
     }
     return QObject::eventFilter(objekt, ereignis);
 }
@@ -227,6 +259,7 @@ void BenutzerdateiSeite::benutzerLoeschen() {
     }
     loeschfeld_->hide();
     passwort_->clear();
+    tabelle_->setFocus();
     gewaehlt_ = false;
     const std::size_t index = std::size_t(zeile_ - 1);
     const std::optional<std::string> gezeigterName =
@@ -275,6 +308,7 @@ void BenutzerdateiSeite::benutzerLoeschen() {
 void BenutzerdateiSeite::nichtloeschen() {
     loeschfeld_->hide();
     passwort_->clear();
+    tabelle_->setFocus();
 }
 
 void BenutzerdateiSeite::zugangPruefen() {

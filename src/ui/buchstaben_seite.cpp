@@ -2,6 +2,8 @@
 
 #include "ui/farben.h"
 #include "ui/leinwand.h"
+#include "ui/umrissschrift.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <algorithm>
 
@@ -54,8 +56,8 @@ void Buchstabenfeld::paintEvent(QPaintEvent*) {
         grundlinie = platz.top() - tinte.top();
     }
     maler.setFont(schrift);
-    maler.setPen(palette().color(QPalette::WindowText));
-    maler.drawText(QPointF(x, grundlinie), zeichen);
+    umrandetMalen(maler, QPointF(x, grundlinie), zeichen, palette().color(QPalette::WindowText),
+                  palette().color(QPalette::Window));
 }
 
 BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
@@ -66,10 +68,10 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     feld_->setFrameShape(QFrame::Panel);
     feld_->setFrameShadow(QFrame::Sunken);
     feld_->setTextFormat(Qt::PlainText);
-    feld_->setAccessibleName(QStringLiteral("Geforderter Buchstabe"));
+    feld_->setAccessibleName(QStringLiteral("Geforderter Buchstabe: START"));
     markierung_ = new QLabel(feld_);
     markierung_->setGeometry(m.s(308), m.s(4), m.s(18), m.s(18));
-    markierung_->setAccessibleName(QStringLiteral("Umschalt- oder Zifferzeichen"));
+    markierung_->setAccessibleName(QStringLiteral("Umschalt- oder Zifferzeichen: keines"));
     markierung_->setAlignment(Qt::AlignCenter);
     // A font of its own: it would otherwise take the demanded letter's, many times too large for it.
     QFont markenschrift(QStringLiteral("DejaVu Sans"));
@@ -92,6 +94,7 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     fortschritt_->setTextVisible(false);
     fortschritt_->setGeometry(m.r(356, 46, 240, 16));
     fortschritt_->setAccessibleName(QStringLiteral("Lernziel"));
+    fortschritt_->setAccessibleDescription(QStringLiteral("Lernziel erreicht in Prozent"));
 
     legende_ = new QGroupBox(QStringLiteral(" Bedeutung der Farben "), rahmen);
     legende_->setGeometry(m.r(356, 70, 240, 122));
@@ -99,7 +102,7 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     spalte->setSpacing(0);
     const char* namen[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeigefinger", "Daumen"};
     for (int k = 0; k < 5; ++k) {
-        legendentexte_[k] = new QLabel(QString::fromUtf8(namen[k]), legende_);
+        legendentexte_[k] = new Farbtext(QString::fromUtf8(namen[k]), legende_);
         QFont fett;
         fett.setBold(true);
         legendentexte_[k]->setFont(fett);
@@ -163,8 +166,10 @@ void BuchstabenSeite::startZeigen(const QFont& schrift, Farbe hintergrund) {
     p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
     feld_->setPalette(p);
     feld_->setText(QStringLiteral("START"));
+    nameMelden(feld_, QStringLiteral("Geforderter Buchstabe: START"));
     aufforderung_->show();
     markierung_->clear();
+    nameMelden(markierung_, QStringLiteral("Umschalt- oder Zifferzeichen: keines"));
 }
 
 void BuchstabenSeite::zeichenZeigen(const QString& text, const QColor& farbe, const QFont& schrift) {
@@ -173,6 +178,7 @@ void BuchstabenSeite::zeichenZeigen(const QString& text, const QColor& farbe, co
     feld_->setPalette(p);
     schriftSetzen(feld_, schrift);
     feld_->setText(text);
+    nameMelden(feld_, QStringLiteral("Geforderter Buchstabe: ") + gesprochenesZeichen(text));
 }
 
 void BuchstabenSeite::markierungZeigen(char zeichen, Farbe hintergrund) {
@@ -180,6 +186,8 @@ void BuchstabenSeite::markierungZeigen(char zeichen, Farbe hintergrund) {
     p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
     markierung_->setPalette(p);
     markierung_->setText(zeichen ? QString(QChar(zeichen)) : QString());
+    nameMelden(markierung_, QStringLiteral("Umschalt- oder Zifferzeichen: ") +
+                                (zeichen ? markierung_->text() : QStringLiteral("keines")));
 }
 
 void BuchstabenSeite::legendeFaerben(const std::array<Farbe, 5>& farben) {

@@ -61,7 +61,8 @@ public:
 
     // The panel before the first key: "START" and the prompt.
     void startZeigen(const QFont& schrift, Farbe hintergrund);
-    // The demanded character (or "Leertaste", "Return") in its colour, font and size.
+    // The demanded character (or "Leertaste", "Return") in its colour, font and size; a screen reader
+    // hears it as "Geforderter Buchstabe: " and the character, at every keystroke.
     void zeichenZeigen(const QString& text, const QColor& farbe, const QFont& schrift);
     void hintergrundSetzen(Farbe hintergrund);
     void markierungZeigen(char zeichen, Farbe hintergrund);

@@ -91,7 +91,8 @@ void EinstellungenSeite::farbenGruppeBauen(const Masse& m) {
     klein.setPointSizeF(m.punkte(8) - 0.5);
     for (QPushButton* k : farben_->findChildren<QPushButton*>()) {
         k->setFont(klein);
-        k->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and pressed with the space bar like every other button of the screen.
+        k->setFocusPolicy(Qt::StrongFocus);
         k->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         // Each button as wide as its caption asks, in the row's share.
         zeile->setStretchFactor(k, int(k->text().size()) + 4);
@@ -146,6 +147,9 @@ void EinstellungenSeite::schriftenAnzeigen() {
         schrift.setPointSize(10);
         schriftSetzen(schriftTexte_[k], schrift);
         schriftTexte_[k]->setText(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
+        // The label shows the font's name; a screen reader hears which text it is for as well.
+        schriftTexte_[k]->setAccessibleName(schriftZiele_[k]->text() + QStringLiteral(": ") +
+                                            schriftTexte_[k]->text());
     }
 }
 

@@ -68,7 +68,6 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
         schriftZiele_[k] = new QRadioButton(ziele3[k], schriften);
         zielGruppe->addButton(schriftZiele_[k]);
         schriftTexte_[k] = new QLabel(schriften);
-        schriftTexte_[k]->setAccessibleName(QStringLiteral("Schrift ") + ziele3[k]);
         schriftSpalte->addWidget(schriftZiele_[k]);
         schriftSpalte->addWidget(schriftTexte_[k]);
     }

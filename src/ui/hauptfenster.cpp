@@ -22,6 +22,7 @@
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -43,6 +44,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     setCentralWidget(buehne_);
     QWidget* flaeche = buehne_->leinwand();
 
+    zugaenglichkeitEinrichten();
     aktionen_ = aktionenAnlegen(this, menuBar());
     seiten_ = seitenAnlegen(flaeche, masse_);
 

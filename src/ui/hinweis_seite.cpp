@@ -1,6 +1,7 @@
 #include "ui/hinweis_seite.h"
 
 #include "ui/farben.h"
+#include "ui/umrissschrift.h"
 
 #include <QVBoxLayout>
 
@@ -11,7 +12,7 @@ constexpr int ZeilenLinks = 9;
 constexpr int ZeilenRechts = 7;
 
 QLabel* zeile(QWidget* eltern, const QFont& schrift) {
-    auto* l = new QLabel(eltern);
+    auto* l = new Farbtext(eltern);
     l->setFont(schrift);
     l->setTextFormat(Qt::PlainText);
     return l;
@@ -68,14 +69,17 @@ void HinweisSeite::fuellen(int lektion, const Hinweistext& text, const std::arra
     start_->setText(QStringLiteral("&Start mit Lektion %1").arg(lektion));
     titel_->setText(QString::fromStdString(text.titel));
     unterueberschrift_->setText(QString::fromStdString(text.unterueberschrift));
+    unterueberschrift_->setHidden(unterueberschrift_->text().isEmpty());
     auto belegen = [&](const std::vector<QLabel*>& labels, const std::vector<Hinweiszeile>& inhalt) {
         for (std::size_t k = 0; k < labels.size(); ++k) {
             QLabel* l = labels[k];
-            if (k >= inhalt.size()) {
-                l->clear();
+            // An empty line is hidden, so that a screen reader does not read it.
+            const QString zeile = k < inhalt.size() ? beschriftungAnzeigen(inhalt[k].text) : QString();
+            l->setText(zeile);
+            l->setHidden(zeile.isEmpty());
+            if (zeile.isEmpty()) {
                 continue;
             }
-            l->setText(beschriftungAnzeigen(inhalt[k].text));
             const QColor farbe = inhalt[k].farbe
                                      ? alsQColor(farben[static_cast<std::size_t>(int(*inhalt[k].farbe) - 1)])
                                      : QColor(Qt::black);
@@ -87,8 +91,10 @@ void HinweisSeite::fuellen(int lektion, const Hinweistext& text, const std::arra
     belegen(zeilen_, text.zeilen);
     belegen(rechts_, text.rechteSpalte);
     tiprahmen_->setVisible(text.tipSichtbar);
-    tip_[0]->setText(QString::fromStdString(text.tip[0]));
-    tip_[1]->setText(QString::fromStdString(text.tip[1]));
+    for (std::size_t k = 0; k < tip_.size(); ++k) {
+        tip_[k]->setText(QString::fromStdString(text.tip[k]));
+        tip_[k]->setHidden(tip_[k]->text().isEmpty());
+    }
 }
 
 } // namespace tastwerk::ui

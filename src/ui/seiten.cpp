@@ -6,7 +6,6 @@ namespace {
 QGroupBox* seite(QWidget* flaeche, const QString& titel, const QRect& ort) {
     auto* s = new QGroupBox(titel, flaeche);
     s->setGeometry(ort);
-    s->setAccessibleName(titel.trimmed());
     // A screen in front covers the ones behind it.
     s->setAutoFillBackground(true);
     s->hide();

@@ -1,6 +1,7 @@
 #include "ui/statistik_seite.h"
 
 #include "ui/farben.h"
+#include "ui/umrissschrift.h"
 
 #include <QPainter>
 
@@ -54,7 +55,7 @@ StatistikSeite::StatistikSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse&
         const int reihe = l ? k : k - 5;
         const double x = l ? 12 : 400;
         const double y = 38 + reihe * 38;
-        zeilen_[k] = new QLabel(QString::fromStdString(fingername(f)), rahmen);
+        zeilen_[k] = new Farbtext(QString::fromStdString(fingername(f)), rahmen);
         zeilen_[k]->setGeometry(m.r(x, y, 370, 16));
         zeilen_[k]->setFont(fett);
         auto* null = new QLabel(k == 4 ? QStringLiteral("0%") : QStringLiteral("0 %"), rahmen);

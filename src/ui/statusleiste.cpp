@@ -10,7 +10,8 @@ namespace {
 QLabel* feld(QWidget* eltern, const QString& text, const QString& hinweis) {
     auto* l = new QLabel(text, eltern);
     l->setToolTip(hinweis);
-    l->setAccessibleName(hinweis);
+    // A screen reader reads what the figure shows; the question is its description.
+    l->setAccessibleDescription(hinweis);
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
     // A size of its own: the red of a missed goal comes from a style sheet, which would otherwise give the

@@ -2,10 +2,15 @@
 
 #include "verlauf/auswertung.h"
 
+#include "keyboard/kontrast.h"
 #include "keyboard/tastengeometrie.h"
 #include "keyboard/tastentabelle.h"
 #include "ui/farben.h"
 #include "ui/leinwand.h"
+#include "ui/umrissschrift.h"
+#include "ui/zugaenglichkeit.h"
+
+#include <QAccessible>
 
 #include <QPainter>
 
@@ -26,9 +31,10 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// What a screen reader names the key: its caption, or the space bar's name.
+// What a screen reader names the key: its caption (or the space bar's name) and the finger that types it.
 QString zugaenglicherName(int taste, const QString& beschriftung) {
-    return taste == Tastentabelle::index(5, 3) ? QStringLiteral("Leertaste") : beschriftung;
+    const QString name = taste == Tastentabelle::index(5, 3) ? QStringLiteral("Leertaste") : beschriftung;
+    return name + QStringLiteral(", ") + fingerbezeichnung(Tastentabelle::finger(taste));
 }
 
 void massAnwenden(TastenFeld* feld, const Tastenmass& m) {
@@ -64,6 +70,11 @@ void TastenFeld::setGedrueckt(bool gedrueckt) {
     if (gedrueckt != gedrueckt_) {
         gedrueckt_ = gedrueckt;
         update();
+        QAccessible::State geaendert;
+        geaendert.pressed = true;
+        geaendert.checked = true;
+        QAccessibleStateChangeEvent ereignis(this, geaendert);
+        QAccessible::updateAccessibility(&ereignis);
     }
 }
 
@@ -89,8 +100,14 @@ void TastenFeld::setSchrifthoehe(int pixel) {
 void TastenFeld::paintEvent(QPaintEvent*) {
     ++malzaehler_;
     QPainter maler(this);
-    const QRect flaeche = rect();
+    QRect flaeche = rect();
     maler.fillRect(flaeche, alsQColor(flaeche_));
+    // A key whose colour hardly differs from the keyboard's background gets a thin edge that does.
+    if (const auto rand = umrissfarbe(flaeche_, alsFarbe(palette().color(QPalette::Window)))) {
+        maler.setPen(alsQColor(*rand));
+        maler.drawRect(flaeche.adjusted(0, 0, -1, -1));
+        flaeche.adjust(1, 1, -1, -1);
+    }
 
     // The bevel: light above and left, dark below and right when raised; the other way round when pressed.
     // Its width and the mark follow the keyboard's scale.
@@ -113,9 +130,9 @@ void TastenFeld::paintEvent(QPaintEvent*) {
 
     const QRect innen = flaeche.adjusted(kante, kante, -kante, -kante);
     const QRect schriftflaeche = gedrueckt_ ? innen.translated(1, 1) : innen;
-    maler.setPen(alsQColor(schrift_));
     maler.setFont(font());
-    maler.drawText(schriftflaeche, Qt::AlignCenter | Qt::TextSingleLine, beschriftung_);
+    umrandetMalen(maler, schriftflaeche, Qt::AlignCenter | Qt::TextSingleLine, beschriftung_,
+                  alsQColor(schrift_), alsQColor(flaeche_));
 
     if (gedrueckt_) {
         const QRect marke(int(std::lround(marke_.x() * s)), int(std::lround(marke_.y() * s)),

@@ -1,5 +1,7 @@
 #include "ui/wort_seite.h"
 
+#include "ui/zugaenglichkeit.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
@@ -44,6 +46,7 @@ WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahme
     fortschritt_->setTextVisible(false);
     fortschritt_->setGeometry(m.r(12, 128, 420, 16));
     fortschritt_->setAccessibleName(QStringLiteral("Lernziel der Wortübung"));
+    fortschritt_->setAccessibleDescription(QStringLiteral("Lernziel erreicht in Prozent"));
 
     einstellungen_ = new QPushButton(QStringLiteral("Einstellungen"), rahmen);
     tastatur_ = new QPushButton(QStringLiteral("Tastatur"), rahmen);
@@ -76,7 +79,13 @@ void WortSeite::zeileZeigen(const QString& text, int start, int laenge) {
     }
     if (laenge > 0) {
         zeile_->setSelection(start, laenge);
+        // A screen reader hears the demanded character and where it stands in the line.
+        nameMelden(zeile_, QStringLiteral("Übungszeile, Stelle %1 von %2: %3")
+                               .arg(start + 1)
+                               .arg(text.size())
+                               .arg(gesprochenesZeichen(text.mid(start, laenge))));
     } else {
+        nameMelden(zeile_, QStringLiteral("Übungszeile"));
         zeile_->deselect();
     }
 }

@@ -141,6 +141,23 @@ TEST(Tastentabelle, HinweiseWortGetreu) {
     EXPECT_EQ(T::tastaturhinweis(Tastaturlayout::USA), "Amerikanisches Tastaturlayout");
 }
 
+// The finger a screen reader names for a key is the one its hint names, on the hint's hand.
+TEST(Tastentabelle, FingerDerTasteWieIhrHinweis) {
+    const char* arten[] = {"kleiner Finger", "Ringfinger", "Mittelfinger", "Zeige"};
+    for (int i = 0; i < T::Anzahl; ++i) {
+        const std::string h(T::hinweis(i, Tastaturlayout::Deutsch));
+        const Fingergruppe f = T::finger(i);
+        if (f == Fingergruppe::Daumen) {
+            EXPECT_NE(h.find("Daumen"), std::string::npos) << h;
+            continue;
+        }
+        const bool links = platz(f) < 4;
+        EXPECT_NE(h.find(links ? "Linker" : "Rech"), std::string::npos) << i << ": " << h;
+        EXPECT_EQ(h.find(links ? "Rech" : "Linker"), std::string::npos) << i << ": " << h;
+        EXPECT_NE(h.find(arten[platz(f) % 5]), std::string::npos) << i << ": " << h;
+    }
+}
+
 TEST(Tastentabelle, EntwurfsbeschriftungenSindDeutschBisAufVierTasten) {
     const std::vector<std::pair<int, std::string_view>> abweichend = {
         {taste(1, 12), "?"}, {taste(1, 13), "` ´"}, {taste(2, 13), "* + ~"}, {taste(3, 13), "' #"}};

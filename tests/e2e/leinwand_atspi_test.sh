@@ -44,9 +44,9 @@ sleep 0.3
 xdotool type --delay 60 "a"
 atspi warte "Statusleiste" >/dev/null || fehlschlag "die Statusleiste erscheint nicht"
 
-gruppe=$(ausmass "Buchstabenübung")
+gruppe=$(ausmass "Buchstabenübung Lektion 1")
 innen "die Buchstabenübung" "$gruppe" "der Bildschirm" "$bildschirm"
-for teil in "Geforderter Buchstabe" "Zurück zum Hauptmenü" "Pause" "Daumen" "Zeigefinger"; do
+for teil in "Geforderter Buchstabe: .*" "Zurück zum Hauptmenü" "Pause" "Daumen" "Zeigefinger"; do
     box=$(ausmass "$teil")
     innen "$teil" "$box" "die Buchstabenübung" "$gruppe"
 done
@@ -55,12 +55,12 @@ status=$(ausmass "Statusleiste")
 innen "die Statusleiste" "$status" "der Bildschirm" "$bildschirm"
 getrennt "die Tastatur" "$tastatur" "die Statusleiste" "$status"
 getrennt "die Tastatur" "$tastatur" "die Buchstabenübung" "$gruppe"
-box=$(ausmass "Wieviele Anschläge haben Sie geleistet\?")
+box=$(ausmass "Anschläge: [0-9]+")
 innen "die Anschläge" "$box" "die Statusleiste" "$status"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 
 atspi klicke "Zurück zum Hauptmenü" --rolle "push button" || fehlschlag "kein Knopf Zurück zum Hauptmenü"
-atspi fehlt "Buchstabenübung" || fehlschlag "die Buchstabenübung schließt nicht"
+atspi fehlt "Buchstabenübung.*" || fehlschlag "die Buchstabenübung schließt nicht"
 atspi klicke "&?Einstellungen" --rolle "push button" || fehlschlag "kein Knopf Einstellungen"
 atspi warte "Schriftart.*" --rolle "push button" >/dev/null || fehlschlag "die Einstellungen erscheinen nicht"
 text=$(ausmass "Begrüßungstext")

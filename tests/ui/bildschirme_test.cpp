@@ -524,13 +524,7 @@ private slots:
         schrift.setPointSizeF(800 * 5 / 33);
         seite.zeichenZeigen(QStringLiteral("F"), QColor(255, 0, 0), schrift);
         seite.markierungZeigen('G', 0x00C0C0C0);
-        const QLabel* marke = nullptr;
-        for (const QLabel* l : seite.feld()->findChildren<QLabel*>()) {
-            if (l->accessibleName() == QStringLiteral("Umschalt- oder Zifferzeichen")) {
-                marke = l;
-            }
-        }
-        QVERIFY(marke);
+        const QLabel* marke = seite.markierung();
         const QRect tinte = QFontMetrics(marke->font()).tightBoundingRect(QStringLiteral("G"));
         QVERIFY2(tinte.width() < marke->width() && tinte.height() < marke->height(),
                  qPrintable(QStringLiteral("G %1x%2 in %3x%4")

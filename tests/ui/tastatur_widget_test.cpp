@@ -52,9 +52,9 @@ private slots:
         QCOMPARE(t.taste(2, 14)->beschriftung(), QStringLiteral("Return"));
         QCOMPARE(t.taste(2, 14)->height(), 88);
         QCOMPARE(t.taste(3, 2)->toolTip(), QStringLiteral("A: Linker kleiner Finger"));
-        QCOMPARE(t.taste(3, 2)->accessibleName(), QStringLiteral("A"));
+        QCOMPARE(t.taste(3, 2)->accessibleName(), QStringLiteral("A, linker kleiner Finger"));
         QCOMPARE(t.taste(5, 3)->beschriftung(), QString());
-        QCOMPARE(t.taste(5, 3)->accessibleName(), QStringLiteral("Leertaste"));
+        QCOMPARE(t.taste(5, 3)->accessibleName(), QStringLiteral("Leertaste, Daumen"));
         QCOMPARE(t.taste(5, 3)->toolTip(), QStringLiteral("Leertaste: (rechter) Daumen"));
         QCOMPARE(t.taste(3, 2)->flaechenfarbe(), Silber);
         QCOMPARE(t.taste(0, 1), nullptr);

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# A learner who cannot see the screen practises the letter exercise of lesson 1 with what a screen
+# reader reads through the accessibility interface: each demanded character is taken from the name of
+# the letter panel and typed, 20 times; the status figures then read "Fehler: 0" and the keystrokes.
+source "$(dirname "$0")/xumgebung.sh"
+
+ordner="$ARBEIT/ordner"
+mkdir -p "$ordner"
+starte_x 1024x768x24
+# A German keyboard, so that "ö" and "ä" are keys of their own, as at the learner's desk.
+setxkbmap de || fehlschlag "setxkbmap de gelingt nicht"
+starte_atspi
+starte_programm --ordner "$ordner"
+warte_auf_fenster >/dev/null
+atspi warte "Bitte geben Sie Ihren Benutzernamen ein:" --rolle label >/dev/null ||
+    fehlschlag "die Namensaufforderung erscheint nicht"
+xdotool type --delay 40 "anna"
+xdotool key Return
+atspi klicke "Start" --rolle "push button" || fehlschlag "kein Knopf Start"
+atspi klicke "Start mit Lektion 1" --rolle "push button" || fehlschlag "kein Knopf Start mit Lektion 1"
+atspi warte "Geforderter Buchstabe: START" >/dev/null || fehlschlag "die Buchstabenübung zeigt kein START"
+sleep 0.3
+
+# The name of the letter panel once it has changed from `$1`; prints the demanded character's name.
+gefordert_nach() {
+    local name
+    for _ in $(seq 1 50); do
+        name=$(atspi alle "Geforderter Buchstabe: .*" | sed -n "1s/^\[[^]]*\] '\(.*\)'.*$/\1/p")
+        if [ -n "$name" ] && [ "$name" != "$1" ]; then
+            echo "${name#Geforderter Buchstabe: }"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fehlschlag "der geforderte Buchstabe ändert sich nicht (zuletzt \"$1\")"
+}
+
+# Any key starts the exercise and draws the first character.
+xdotool type "j"
+bisher="Geforderter Buchstabe: START"
+for _ in $(seq 1 20); do
+    zeichen=$(gefordert_nach "$bisher")
+    case "$zeichen" in
+    Leertaste) xdotool key space ;;
+    Return) xdotool key Return ;;
+    ?) xdotool type --delay 40 "$zeichen" ;;
+    *) fehlschlag "unerwarteter Name des geforderten Buchstabens: $zeichen" ;;
+    esac
+    bisher="Geforderter Buchstabe: $zeichen"
+    # The same character is never demanded twice in a row, so the name changes with every right key.
+done
+gefordert_nach "$bisher" >/dev/null
+
+atspi warte "Fehler: 0" --rolle label >/dev/null || fehlschlag "die Statusleiste liest nicht \"Fehler: 0\": $(atspi alle 'Fehler: .*')"
+anschlaege=$(atspi alle "Anschläge: [0-9]+" --rolle label | sed -n "1s/^.*'Anschläge: \([0-9]*\)'.*$/\1/p")
+# 21 keys: the starting key and 20 judged ones; a Shift character counts twice.
+[ -n "$anschlaege" ] && [ "$anschlaege" -ge 21 ] || fehlschlag "Anschläge: \"$anschlaege\", erwartet mindestens 21"
+atspi fehlt "Wieviele Fehler haben Sie gemacht\?" --sekunden 0 ||
+    fehlschlag "die Fehlerzahl heißt noch nach ihrer Frage"
+atspi alle "Fehler: 0" --rolle label | grep -q "beschreibung='Wieviele Fehler haben Sie gemacht?'" ||
+    fehlschlag "die Frage der Fehlerzahl ist nicht ihre Beschreibung"
+[ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
+[ -n "${TASTWERK_BAUM:-}" ] && atspi baum >"$TASTWERK_BAUM"
+echo "1 passed, 0 failed"
