@@ -15,6 +15,8 @@ Aufruf:
   atspi.py mitte MUSTER [--rolle R]        prints "x y" of the element's centre on the screen
   atspi.py ausmass MUSTER [--rolle R]      prints "x y width height" of the element on the screen
   atspi.py alle MUSTER [--rolle R]         prints every showing element whose name matches
+  atspi.py ansagen MUSTER [--sekunden N]   for N seconds, prints each announced name change whose new
+                                           name matches, one a line, as a screen reader hears them
 
 MUSTER is a regular expression that must match the whole accessible name. --rolle takes AT-SPI role
 names as pyatspi spells them ("push button", "label", "table cell", "check box", ...). --sekunden N
@@ -138,10 +140,31 @@ def warte_auf(muster, rolle, sekunden, auch_verborgene):
         time.sleep(0.1)
 
 
+def ansagen(muster, sekunden):
+    """Prints the new names of name-change events while they come, until the time is up."""
+    from gi.repository import GLib
+
+    regel = re.compile(muster, re.S)
+
+    def gehoert(ereignis):
+        try:
+            name = ereignis.source.name or ""
+        except Exception:
+            return
+        if regel.fullmatch(name):
+            print(name, flush=True)
+
+    pyatspi.Registry.registerEventListener(gehoert, "object:property-change:accessible-name")
+    GLib.timeout_add(int(sekunden * 1000), lambda: pyatspi.Registry.stop() or False)
+    print("bereit", file=sys.stderr, flush=True)
+    pyatspi.Registry.start()
+    return 0
+
+
 def main():
     signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     p = argparse.ArgumentParser(description="Liest das Fenster von Tastwerk über AT-SPI.")
-    p.add_argument("verb", choices=["baum", "warte", "fehlt", "klicke", "text", "wert", "zustand", "mitte", "ausmass", "alle"])
+    p.add_argument("verb", choices=["baum", "warte", "fehlt", "klicke", "text", "wert", "zustand", "mitte", "ausmass", "alle", "ansagen"])
     p.add_argument("muster", nargs="?", default=".*")
     p.add_argument("--rolle")
     p.add_argument("--sekunden", type=float, default=10)
@@ -160,6 +183,9 @@ def main():
         for obj, tiefe in elemente(app, a.alle):
             print(beschreibe(obj, tiefe))
         return 0
+
+    if a.verb == "ansagen":
+        return ansagen(a.muster, a.sekunden)
 
     if a.verb == "alle":
         for obj in treffer(a.muster, a.rolle, a.alle):

@@ -2,6 +2,7 @@
 # A learner who cannot see the screen practises the letter exercise of lesson 1 with what a screen
 # reader reads through the accessibility interface: each demanded character is taken from the name of
 # the letter panel and typed, 20 times; the status figures then read "Fehler: 0" and the keystrokes.
+# A wrong key keeps the character demanded, and it is announced again.
 source "$(dirname "$0")/xumgebung.sh"
 
 ordner="$ARBEIT/ordner"
@@ -49,8 +50,7 @@ for _ in $(seq 1 20); do
     bisher="Geforderter Buchstabe: $zeichen"
     # The same character is never demanded twice in a row, so the name changes with every right key.
 done
-gefordert_nach "$bisher" >/dev/null
-
+bisher="Geforderter Buchstabe: $(gefordert_nach "$bisher")"
 atspi warte "Fehler: 0" --rolle label >/dev/null || fehlschlag "die Statusleiste liest nicht \"Fehler: 0\": $(atspi alle 'Fehler: .*')"
 anschlaege=$(atspi alle "Anschläge: [0-9]+" --rolle label | sed -n "1s/^.*'Anschläge: \([0-9]*\)'.*$/\1/p")
 # 21 keys: the starting key and 20 judged ones; a Shift character counts twice.
@@ -59,6 +59,21 @@ atspi fehlt "Wieviele Fehler haben Sie gemacht\?" --sekunden 0 ||
     fehlschlag "die Fehlerzahl heißt noch nach ihrer Frage"
 atspi alle "Fehler: 0" --rolle label | grep -q "beschreibung='Wieviele Fehler haben Sie gemacht?'" ||
     fehlschlag "die Frage der Fehlerzahl ist nicht ihre Beschreibung"
+
+# Every keystroke is announced, a wrong one too: the same character is demanded again and heard again.
+atspi ansagen "Geforderter Buchstabe: .*" --sekunden 6 >"$ARBEIT/ansagen" 2>"$ARBEIT/ansagen.bereit" &
+ansager=$!
+for _ in $(seq 1 50); do grep -q bereit "$ARBEIT/ansagen.bereit" && break; sleep 0.1; done
+sleep 0.5
+zeichen=${bisher#Geforderter Buchstabe: }
+falsch=q
+[ "$zeichen" = q ] && falsch=w
+xdotool type --delay 150 "$falsch$falsch"
+wait "$ansager" || true
+ansagen=$(grep -c "^$bisher\$" "$ARBEIT/ansagen" || true)
+[ "$ansagen" -ge 2 ] || fehlschlag "zwei falsche Tasten, $ansagen Ansagen von \"$bisher\": $(cat "$ARBEIT/ansagen")"
+
+atspi warte "Fehler: 1" --rolle label >/dev/null || fehlschlag "die falsche Taste zählt nicht als Fehler"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 [ -n "${TASTWERK_BAUM:-}" ] && atspi baum >"$TASTWERK_BAUM"
 echo "1 passed, 0 failed"
