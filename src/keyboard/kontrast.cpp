@@ -30,13 +30,16 @@ double kontrastverhaeltnis(Farbe a, Farbe b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+Farbe kontrastfarbe(Farbe grund) {
+    // One of the two always reaches 4.5 : 1, whatever the colour.
+    return kontrastverhaeltnis(Schwarz, grund) >= kontrastverhaeltnis(Weiss, grund) ? Schwarz : Weiss;
+}
+
 std::optional<Farbe> umrissfarbe(Farbe schrift, Farbe hintergrund) {
     if (kontrastverhaeltnis(schrift, hintergrund) >= Mindestkontrast) {
         return std::nullopt;
     }
-    // One of the two always reaches 4.5 : 1, whatever the background.
-    return kontrastverhaeltnis(Schwarz, hintergrund) >= kontrastverhaeltnis(Weiss, hintergrund) ? Schwarz
-                                                                                                : Weiss;
+    return kontrastfarbe(hintergrund);
 }
 
 } // namespace tastwerk

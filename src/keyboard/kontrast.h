@@ -18,6 +18,9 @@ double relativeLeuchtdichte(Farbe farbe);
 // Contrast ratio of two colours, 1 (equal luminance) to 21 (black and white); symmetric.
 double kontrastverhaeltnis(Farbe a, Farbe b);
 
+// Black or white, whichever stands out more on `grund` (at least 4.5 : 1 on any colour).
+Farbe kontrastfarbe(Farbe grund);
+
 // The outline a character in `schrift` needs on `hintergrund`: none when the character already stands
 // out by `Mindestkontrast`, otherwise black on a light background and white on a dark one, whichever
 // stands out more.

@@ -7,7 +7,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -20,28 +19,36 @@ std::optional<QColor> umriss(const QColor& farbe, const QColor& grund) {
     return u ? std::optional<QColor>(alsQColor(*u)) : std::nullopt;
 }
 
-// A one-pixel outline: the text drawn once in each of the eight neighbouring positions. It keeps the
-// font's hinting, so small text stays sharp.
-template <typename Zeichnen> void ringsum(QPainter& maler, const QColor& farbe, Zeichnen zeichnen) {
-    maler.setPen(farbe);
-    constexpr std::array<QPointF, 8> versatz = {
-        {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
-    for (const QPointF& v : versatz) {
-        zeichnen(v);
-    }
+// The glyphs' outlines stroked with round joins, smoothed, for text drawn with its baseline at `punkt`;
+// the text itself is then drawn over it. Half the pen lies outside the glyphs.
+void umrissStreichen(QPainter& maler, const QPointF& punkt, const QString& text, const QColor& farbe,
+                     double stift) {
+    QPainterPath pfad;
+    pfad.addText(punkt, maler.font(), text);
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.strokePath(pfad, QPen(farbe, stift, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    maler.restore();
+}
+
+// The baseline of one line laid out in the rectangle as QPainter::drawText lays it out.
+QPointF grundlinie(const QFont& schrift, const QRectF& r, int ausrichtung, const QString& text) {
+    const QFontMetricsF fm(schrift);
+    const QRectF platz = fm.boundingRect(r, ausrichtung, text);
+    return {platz.left(), platz.top() + fm.ascent()};
 }
 
 } // namespace
 
-int umrissbreite(const QFont& schrift) {
-    return std::clamp(int(std::lround(QFontInfo(schrift).pixelSize() / 36.0)), 1, 4);
+double umrissbreite(const QFont& schrift) {
+    return std::clamp(QFontInfo(schrift).pixelSize() / 36.0, 0.6, 4.0);
 }
 
 void umrandetMalen(QPainter& maler, const QRectF& rechteck, int ausrichtung, const QString& text,
                    const QColor& farbe, const QColor& grund) {
     if (const auto rand = umriss(farbe, grund)) {
-        ringsum(maler, *rand,
-                [&](const QPointF& v) { maler.drawText(rechteck.translated(v), ausrichtung, text); });
+        umrissStreichen(maler, grundlinie(maler.font(), rechteck, ausrichtung, text), text, *rand,
+                        2 * umrissbreite(maler.font()));
     }
     maler.setPen(farbe);
     maler.drawText(rechteck, ausrichtung, text);
@@ -49,21 +56,8 @@ void umrandetMalen(QPainter& maler, const QRectF& rechteck, int ausrichtung, con
 
 void umrandetMalen(QPainter& maler, const QPointF& punkt, const QString& text, const QColor& farbe,
                    const QColor& grund) {
-    const auto rand = umriss(farbe, grund);
-    const int breite = umrissbreite(maler.font());
-    if (rand && breite > 1) {
-        // Large text: the glyphs' outlines stroked with round joins, then filled, all smoothed.
-        QPainterPath pfad;
-        pfad.addText(punkt, maler.font(), text);
-        maler.save();
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.strokePath(pfad, QPen(*rand, 2.0 * breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        maler.fillPath(pfad, farbe);
-        maler.restore();
-        return;
-    }
-    if (rand) {
-        ringsum(maler, *rand, [&](const QPointF& v) { maler.drawText(punkt + v, text); });
+    if (const auto rand = umriss(farbe, grund)) {
+        umrissStreichen(maler, punkt, text, *rand, 2 * umrissbreite(maler.font()));
     }
     maler.setPen(farbe);
     maler.drawText(punkt, text);

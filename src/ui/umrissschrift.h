@@ -10,9 +10,9 @@
 
 namespace tastwerk::ui {
 
-// Width of the outline in pixels for the painter's font: one pixel on small text, a few on the large
-// letter of the letter exercise.
-int umrissbreite(const QFont& schrift);
+// How far the outline reaches beyond the characters, in pixels, for a font: a little over half a pixel
+// on small text, a few pixels on the large letter of the letter exercise.
+double umrissbreite(const QFont& schrift);
 
 // Draws the text in `farbe` with the painter's font, laid out in `rechteck` as QPainter::drawText does,
 // with the outline `grund` asks for.

@@ -1,5 +1,6 @@
 #include "ui/zugaenglichkeit.h"
 
+#include "ui/fokusstil.h"
 #include "ui/tastatur_widget.h"
 
 #include <QAccessible>
@@ -65,6 +66,7 @@ QAccessibleInterface* zugangBauen(const QString& klasse, QObject* objekt) {
 
 void zugaenglichkeitEinrichten() {
     QAccessible::installFactory(zugangBauen);
+    fokusstilEinsetzen();
 }
 
 void nameMelden(QWidget* w, const QString& name) {

@@ -10,7 +10,8 @@
 
 namespace tastwerk::ui {
 
-// Registers the program's accessible interfaces; call before the first widget is read.
+// Registers the program's accessible interfaces and the style with the visible focus frame; call before
+// the first widget is read.
 void zugaenglichkeitEinrichten();
 
 // Sets the accessible name and announces it, also when it stays the same: after a wrong key the same

@@ -1,0 +1,25 @@
+// The application's look with a focus that is always to be seen: the button that has the keyboard focus
+// carries a dotted frame inside its edge, in black or white, whichever stands out on its colour (the
+// colour buttons of the settings have any colour); other controls get the same frame around their
+// focus area.
+#pragma once
+
+#include <QProxyStyle>
+
+namespace tastwerk::ui {
+
+class Fokusstil : public QProxyStyle {
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* maler,
+                     const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
+                       const QWidget* widget = nullptr) const override;
+};
+
+// Puts the focus frame on the application's style, once.
+void fokusstilEinsetzen();
+
+} // namespace tastwerk::ui
