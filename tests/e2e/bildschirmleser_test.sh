@@ -55,6 +55,12 @@ atspi warte "Fehler: 0" --rolle label >/dev/null || fehlschlag "die Statusleiste
 anschlaege=$(atspi alle "Anschläge: [0-9]+" --rolle label | sed -n "1s/^.*'Anschläge: \([0-9]*\)'.*$/\1/p")
 # 21 keys: the starting key and 20 judged ones; a Shift character counts twice.
 [ -n "$anschlaege" ] && [ "$anschlaege" -ge 21 ] || fehlschlag "Anschläge: \"$anschlaege\", erwartet mindestens 21"
+# The on-screen keyboard shows the demanded key pressed: one button, named by caption and finger.
+zeichen=${bisher#Geforderter Buchstabe: }
+gedrueckt=$(atspi baum | grep "\[push button\].*pressed" || true)
+[ "$(grep -c . <<<"$gedrueckt")" -eq 1 ] || fehlschlag "nicht genau eine Taste gedrückt: $gedrueckt"
+grep -qi "\[push button\] '$zeichen, \(linker \|rechter \)\?[a-z ]*\(finger\|Finger\|Daumen\)'" <<<"$gedrueckt" ||
+    fehlschlag "die gedrückte Taste ist nicht \"$zeichen\" mit ihrem Finger: $gedrueckt"
 atspi fehlt "Wieviele Fehler haben Sie gemacht\?" --sekunden 0 ||
     fehlschlag "die Fehlerzahl heißt noch nach ihrer Frage"
 atspi alle "Fehler: 0" --rolle label | grep -q "beschreibung='Wieviele Fehler haben Sie gemacht?'" ||
