@@ -67,14 +67,16 @@ Aktionen aktionenAnlegen(QWidget* fenster, QMenuBar* leiste) {
     a.hauptmenuePopup->addSeparator();
     a.hauptmenuePopup->addAction(a.programmBeenden);
 
-    // Each title with its own Alt key; the main menu's buttons already take S, T, E, B and X.
+    // Each title with an Alt key of its own: the main menu's buttons take S, T, E, B and X, the keyboard
+    // screen Z, the Extras screen R, W, F and L. "Extras" has no letter left and shares R with
+    // "Schreibregeln", which is only there while the Extras screen is already open.
     a.menuDatei = leiste->addMenu(QStringLiteral("&Datei"));
     a.beenden = a.menuDatei->addAction(QStringLiteral("&Beenden"));
     a.menuStart = leiste->addMenu(QStringLiteral("St&art"));
     a.startLektion = a.menuStart->addAction(QStringLiteral("Start Lektion"));
-    a.menueTastatur = leiste->addAction(QStringLiteral("Die Tastat&ur"));
+    a.menueTastatur = leiste->addAction(QStringLiteral("D&ie Tastatur"));
     a.menueEinstellungen = leiste->addAction(QStringLiteral("Ei&nstellungen"));
-    a.menueBenutzerdaten = leiste->addAction(QStringLiteral("Benut&zerdaten"));
+    a.menueBenutzerdaten = leiste->addAction(QStringLiteral("Ben&utzerdaten"));
     a.menueExtras = leiste->addAction(QStringLiteral("Ext&ras"));
     a.menuHilfe = leiste->addMenu(QStringLiteral("&Hilfe"));
     a.hilfe = a.menuHilfe->addAction(QStringLiteral("Hilfe"));
