@@ -1,6 +1,7 @@
 #include "ui/eigene_texte_uebungsansicht.h"
 
 #include "platform/zeichensatz.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QContextMenuEvent>
 #include <QMessageBox>
@@ -213,6 +214,12 @@ void EigeneTexteUebungsansicht::markieren(std::size_t stelle) {
     }
     feld_->setTextCursor(c);
     feld_->ensureCursorVisible();
+    // A screen reader hears the demanded character and where it stands in the line; at the line's end
+    // Return is demanded.
+    const QString zeichen =
+        s < laenge ? gesprochenesZeichen(zeile.text().mid(s, 1)) : QStringLiteral("Return");
+    nameMelden(feld_,
+               QStringLiteral("Übungstext, Stelle %1 von %2: %3").arg(s + 1).arg(laenge + 1).arg(zeichen));
 }
 
 void EigeneTexteUebungsansicht::feldAngeklickt() {

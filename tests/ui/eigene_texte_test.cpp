@@ -379,8 +379,11 @@ private slots:
         a.laden("kurz.TXT");
         a.starten();
         QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 1"));
+        // A screen reader hears the demanded character and its place in the line.
+        QCOMPARE(a.seite->uebungsfeld()->accessibleName(), QStringLiteral("Übungstext, Stelle 1 von 3: a"));
         a.tippen("ab");
         QVERIFY(a.seite->returnHinweis()->isVisible());
+        QCOMPARE(a.seite->uebungsfeld()->accessibleName(), QStringLiteral("Übungstext, Stelle 3 von 3: Return"));
         // At the line end only Return moves on.
         a.tippen("x");
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
