@@ -383,7 +383,8 @@ private slots:
         QCOMPARE(a.seite->uebungsfeld()->accessibleName(), QStringLiteral("Übungstext, Stelle 1 von 3: a"));
         a.tippen("ab");
         QVERIFY(a.seite->returnHinweis()->isVisible());
-        QCOMPARE(a.seite->uebungsfeld()->accessibleName(), QStringLiteral("Übungstext, Stelle 3 von 3: Return"));
+        QCOMPARE(a.seite->uebungsfeld()->accessibleName(),
+                 QStringLiteral("Übungstext, Stelle 3 von 3: Return"));
         // At the line end only Return moves on.
         a.tippen("x");
         QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
