@@ -1,5 +1,6 @@
 #include "ui/buchstaben_seite.h"
 
+#include "ui/aktionsknopf.h"
 #include "ui/farben.h"
 #include "ui/leinwand.h"
 #include "ui/umrissschrift.h"
@@ -60,7 +61,8 @@ void Buchstabenfeld::paintEvent(QPaintEvent*) {
                   palette().color(QPalette::Window));
 }
 
-BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
+BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m, const Uebungsaktionen& a)
+    : QObject(rahmen), rahmen_(rahmen) {
     feld_ = new Buchstabenfeld(rahmen);
     feld_->setGeometry(m.r(12, 20, 330, 172));
     feld_->setAlignment(Qt::AlignCenter);
@@ -109,11 +111,11 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
         spalte->addWidget(legendentexte_[k]);
     }
 
-    tastatur_ = new QPushButton(QStringLiteral("Tastatur"), rahmen);
-    einstellungen_ = new QPushButton(QStringLiteral("Einstellungen"), rahmen);
-    statistik_ = new QPushButton(QStringLiteral("Fehlerstatistik"), rahmen);
-    pause_ = new QPushButton(QStringLiteral("Pause"), rahmen);
-    hauptmenue_ = new QPushButton(QStringLiteral("Zurück zum Hauptmenü"), rahmen);
+    tastatur_ = new Aktionsknopf(a.tastatur, rahmen);
+    einstellungen_ = new Aktionsknopf(a.einstellungen, rahmen);
+    statistik_ = new Aktionsknopf(a.statistik, rahmen);
+    pause_ = new Aktionsknopf(a.pause, rahmen);
+    hauptmenue_ = new Aktionsknopf(a.hauptmenue, rahmen);
     int y = 20;
     for (QPushButton* k : {tastatur_, einstellungen_, statistik_, pause_, hauptmenue_}) {
         k->setGeometry(m.r(606, y, 166, 30));
@@ -124,8 +126,8 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     popup_ = new QMenu(rahmen);
     hintergrund_ = popup_->addMenu(QStringLiteral("Hintergrundfarbe"));
     for (const Hintergrundwahl& h : Hintergrundfarben) {
-        QAction* a = hintergrund_->addAction(QString::fromUtf8(h.name));
-        a->setData(QVariant::fromValue<uint>(h.farbe));
+        QAction* farbe = hintergrund_->addAction(QString::fromUtf8(h.name));
+        farbe->setData(QVariant::fromValue<uint>(h.farbe));
     }
     QMenu* klang = popup_->addMenu(QStringLiteral("Sound"));
     popupBei_ = klang->addAction(QStringLiteral("Bei Tippfehler"));
@@ -133,13 +135,11 @@ BuchstabenSeite::BuchstabenSeite(QGroupBox* rahmen, const Masse& m) : QObject(ra
     popupStimme_ = klang->addAction(QStringLiteral("Stimme"));
     popupStimme_->setCheckable(true);
     popup_->addSeparator();
-    popupPause_ = popup_->addAction(QStringLiteral("Pause"));
+    popup_->addAction(a.pause);
     popup_->addSeparator();
-    popupEinstellungen_ = popup_->addAction(QStringLiteral("Einstellungen"));
-    popupTastatur_ = popup_->addAction(QStringLiteral("Tastatur"));
-    popupStatistik_ = popup_->addAction(QStringLiteral("Fehlerstatistik"));
+    popup_->addActions({a.einstellungen, a.tastatur, a.statistik});
     popup_->addSeparator();
-    popupHauptmenue_ = popup_->addAction(QStringLiteral("Zurück zum Hauptmenü"));
+    popup_->addAction(a.hauptmenue);
     rahmen->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(rahmen, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup_->popup(rahmen_->mapToGlobal(p)); });

@@ -4,6 +4,7 @@
 
 #include "keyboard/grundbegriffe.h"
 #include "ui/masse.h"
+#include "ui/uebungsaktionen.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -34,7 +35,7 @@ protected:
 class BuchstabenSeite : public QObject {
     Q_OBJECT
 public:
-    BuchstabenSeite(QGroupBox* rahmen, const Masse& m);
+    BuchstabenSeite(QGroupBox* rahmen, const Masse& m, const Uebungsaktionen& a);
 
     QGroupBox* rahmen() const { return rahmen_; }
     Buchstabenfeld* feld() const { return feld_; }
@@ -51,11 +52,6 @@ public:
     QPushButton* hauptmenueKnopf() const { return hauptmenue_; }
     QMenu* popup() const { return popup_; }
     QMenu* hintergrundMenue() const { return hintergrund_; }
-    QAction* popupPause() const { return popupPause_; }
-    QAction* popupEinstellungen() const { return popupEinstellungen_; }
-    QAction* popupTastatur() const { return popupTastatur_; }
-    QAction* popupStatistik() const { return popupStatistik_; }
-    QAction* popupHauptmenue() const { return popupHauptmenue_; }
     QAction* popupBeiTippfehler() const { return popupBei_; }
     QAction* popupStimme() const { return popupStimme_; }
 
@@ -85,11 +81,6 @@ private:
     QPushButton* hauptmenue_;
     QMenu* popup_;
     QMenu* hintergrund_;
-    QAction* popupPause_;
-    QAction* popupEinstellungen_;
-    QAction* popupTastatur_;
-    QAction* popupStatistik_;
-    QAction* popupHauptmenue_;
     QAction* popupBei_;
     QAction* popupStimme_;
 };

@@ -5,6 +5,7 @@
 #include "ui/begruessungstext.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
+#include "ui/bildschirme.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -46,6 +47,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 
     zugaenglichkeitEinrichten();
     aktionen_ = aktionenAnlegen(this, menuBar());
+    uebungsaktionen_ = uebungsaktionenAnlegen(this);
     seiten_ = seitenAnlegen(flaeche, masse_);
 
     logo_ = new Logo(flaeche);
@@ -92,8 +94,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     layoutRahmen->addWidget(layoutAuswahl_);
     extras_ = new ExtrasSeite(seiten_.extras, sitzung_, masse_);
     hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
-    buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_);
-    wort_ = new WortSeite(seiten_.wortuebung, masse_);
+    buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_, uebungsaktionen_);
+    wort_ = new WortSeite(seiten_.wortuebung, masse_, uebungsaktionen_);
     benutzerdaten_ = new BenutzerdatenSeite(seiten_.benutzerdaten, sitzung_, masse_);
     benutzerdatei_seite_ = new BenutzerdateiSeite(seiten_.benutzerdatei, sitzung_, benutzerdatei_, masse_);
     eigene_ = new EigeneTexteSeite(seiten_.eigeneTexte[0], seiten_.eigeneTexte[1], seiten_.eigeneTexte[2],
@@ -112,33 +114,13 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
                          masse_.s(34));
     status_->hide();
 
-    Fensterteile teile;
-    teile.fenster = this;
-    teile.sitzung = &sitzung_;
-    teile.uhr = umgebung_.uhr;
-    teile.klang = umgebung_.klang;
-    teile.masse = masse_;
-    teile.aktionen = &aktionen_;
-    teile.seiten = &seiten_;
-    teile.begruessung = begruessung_;
-    teile.status = status_;
-    teile.tastatur = tastatur_;
-    teile.layoutAuswahl = layoutAuswahl_;
-    teile.hinweis = hinweis_;
-    teile.buchstaben = buchstaben_;
-    teile.wort = wort_;
-    teile.eigene = eigene_;
-    teile.statistik = statistik_;
-    teile.raster = fehlerraster_;
-    teile.einstellungen = einstellungen_;
-    teile.extras = extras_;
-    teile.logo = logo_;
-    teile.namensfeld = namensfeld_;
-    teile.namensaufforderung = namensaufforderung_;
-    teile.speichern = [this] { return datenaufdiskschreiben(); };
-    teile.begruessungPlatzieren = [this](int oben, int hoehe) { begruessungPlatzieren(oben, hoehe); };
-    teile.aufzeichnen = [this](const Uebungseintrag& e) { uebungAufzeichnen(e); };
-    steuerung_ = new Uebungssteuerung(std::move(teile), this);
+    bildschirme_ =
+        std::make_unique<Bildschirme>(seiten_, begruessung_, logo_, namensfeld_, namensaufforderung_, masse_);
+    steuerung_ = new Uebungssteuerung(
+        sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_, aktionen_, uebungsaktionen_,
+        Uebungsseiten{*buchstaben_, *wort_, *eigene_, *hinweis_, *statistik_, *fehlerraster_, *tastatur_,
+                      *status_, *einstellungen_, *extras_, *layoutAuswahl_},
+        this);
 
     inhalteAnlegen();
     verbinden();
@@ -162,9 +144,6 @@ void Hauptfenster::init() {
     // 1. Nothing of the practice is usable before a learner has signed in.
     aktionen_.start->setText(QStringLiteral("Start"));
     aktionen_.hauptmenueFreigeben(false);
-    for (QGroupBox* s : seiten_.eigeneTexte) {
-        s->hide();
-    }
     aktionen_.menueleisteFreigeben(false);
 
     // 2. and 3. The screen size; the window is laid out for it.
@@ -179,7 +158,6 @@ void Hauptfenster::init() {
     QTimer::singleShot(0, this, &Hauptfenster::speicherPruefen);
 
     // 7. Start values.
-    seiten_.tastatur->show();
     sitzung_.wiederholungsLektion = 1;
     sitzung_.wiederholungsStufe = 0;
     aktionen_.textfensterVergroessern->setEnabled(false);
@@ -188,30 +166,18 @@ void Hauptfenster::init() {
     sitzung_.startstunde = jetzt.stunde;
     sitzung_.startminute = jetzt.minute;
     sitzung_.farben = Standardfarben;
-    seiten_.fehlerraster->hide();
 
     // 8. The lesson error grid.
     fehlerraster_->vorbereiten(masse_);
 
-    // 9.
-    seiten_.abbruchleiste->hide();
+    // 9. and 10.
     sitzung_.tastaturlektion = 17;
-
-    // 10.
-    seiten_.einstellungen->hide();
-    seiten_.tastatur->show();
-    seiten_.tastatur->raise();
-    for (QGroupBox* s :
-         {seiten_.benutzerdaten, seiten_.fehlerstatistik, seiten_.extras, seiten_.benutzerdatei,
-          seiten_.hinweistext, seiten_.fehlerraster, seiten_.fingergymnastik, seiten_.buchstabenuebung,
-          seiten_.wortuebung, seiten_.schreibregeln}) {
-        s->hide();
-    }
+    bildschirme_->zeigen(Bildschirm::Anmeldung);
 
     // 11. The start folder holds the user file; it is opened at sign-in.
     sitzung_.programmordner = umgebung_.programmordner.toStdString();
 
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
     extras_->wiederholungsTasten()->setText(QStringLiteral("a s d f  j k l ö + Leertaste"));
     namensfeld_->setFocus();
 }
@@ -224,11 +190,6 @@ void Hauptfenster::speicherPruefen() {
         this, QApplication::applicationName(),
         QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
                        "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
-}
-
-void Hauptfenster::begruessungPlatzieren(int oben, int hoehe) {
-    platzieren(begruessung_, QRect(masse_.s(8), oben, masse_.breite - 2 * masse_.s(8), hoehe));
-    begruessung_->show();
 }
 
 void Hauptfenster::verbinden() {
@@ -266,14 +227,8 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.textErstellen, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextErstellen);
     connect(aktionen_.textAendern, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextaendern);
     connect(eigene_->hauptmenueKnopf(), &QPushButton::clicked, this, &Hauptfenster::hauptmenue);
-    connect(eigene_, &EigeneTexteSeite::angezeigt, this, [this] {
-        for (QGroupBox* s : {seiten_.hauptmenue, seiten_.tastatur, seiten_.extras, seiten_.einstellungen,
-                             seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.schreibregeln,
-                             seiten_.fingergymnastik, seiten_.fehlerraster}) {
-            s->hide();
-        }
-        begruessung_->hide();
-    });
+    connect(eigene_, &EigeneTexteSeite::angezeigt, this,
+            [this] { bildschirme_->zeigen(Bildschirm::EigeneTexte); });
     connect(eigene_, &EigeneTexteSeite::vorschauGezeigt, this,
             [this] { aktionen_.menueleisteFreigeben(false); });
     // The sound settings: the check boxes "Bei" and "Stimme" and the letter exercise's popup items in step.
@@ -290,6 +245,12 @@ void Hauptfenster::verbinden() {
     connect(einstellungen_, &EinstellungenSeite::stimmeGeaendert, buchstaben_->popupStimme(),
             &QAction::setChecked);
     connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
+    // The learner's own position is saved before a repetition takes its place.
+    connect(extras_, &ExtrasSeite::wiederholungGestartet, this, [this] {
+        if (datenaufdiskschreiben()) {
+            steuerung_->startWiederholung();
+        }
+    });
 }
 
 QLabel* Hauptfenster::wiederholungsTasten() const {
@@ -312,38 +273,21 @@ bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
 }
 
 void Hauptfenster::einstellungenaktiviert() {
-    for (QGroupBox* s : seiten_.eigeneTexte) {
-        s->hide();
-    }
-    begruessung_->show();
     einstellungen_->berichtigung()->setChecked(sitzung_.berichtigungErzwingen == 1);
     einstellungen_->nurZaehlen()->setChecked(sitzung_.berichtigungErzwingen == 0);
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    for (QGroupBox* s : {seiten_.tastatur, seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.fehlerraster,
-                         seiten_.extras, seiten_.schreibregeln, seiten_.fingergymnastik}) {
-        s->hide();
-    }
     obenSetzen(seiten_.einstellungen, masse_.h(0.2));
-    seiten_.einstellungen->show();
+    bildschirme_->zeigen(Bildschirm::Einstellungen);
     einstellungen_->zielTexteAktualisieren();
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
 void Hauptfenster::extrasZeigen() {
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    if (seiten_.benutzerdatei->isVisible()) {
-        begruessung_->show();
-    }
-    for (QGroupBox* s :
-         {seiten_.schreibregeln, seiten_.fingergymnastik, seiten_.fehlerraster, seiten_.tastatur,
-          seiten_.benutzerdaten, seiten_.benutzerdatei, seiten_.einstellungen}) {
-        s->hide();
-    }
-    seiten_.extras->show();
-    seiten_.extras->raise();
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+    bildschirme_->zeigen(Bildschirm::Extras);
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
 void Hauptfenster::universaltimer() {

@@ -10,6 +10,7 @@
 #include "ui/aktionen.h"
 #include "ui/masse.h"
 #include "ui/seiten.h"
+#include "ui/uebungsaktionen.h"
 #include "verlauf/lernverlauf.h"
 
 #include <QLabel>
@@ -24,6 +25,7 @@ class QDialog;
 namespace tastwerk::ui {
 
 class Begruessungstext;
+class Bildschirme;
 class Buehne;
 class BuchstabenSeite;
 class EinstellungenSeite;
@@ -68,6 +70,8 @@ public:
     // The client area with the design canvas.
     Buehne* buehne() const { return buehne_; }
     const Aktionen& aktionen() const { return aktionen_; }
+    // The commands of the letter and the word exercise.
+    const Uebungsaktionen& uebungsaktionen() const { return uebungsaktionen_; }
     const Seiten& seiten() const { return seiten_; }
     Namensfeld* namensfeld() const { return namensfeld_; }
     QLabel* namensaufforderung() const { return namensaufforderung_; }
@@ -140,7 +144,6 @@ private:
     bool andererOrdner(const QString& pfad);
     void angemeldetAnzeigen();
     void universaltimer();
-    void begruessungPlatzieren(int oben, int hoehe);
     void verbinden();
     void navigationVerbinden();
     void inhalteAnlegen();
@@ -162,7 +165,9 @@ private:
     Sitzung sitzung_;
     Benutzerdatei benutzerdatei_;
     Aktionen aktionen_;
+    Uebungsaktionen uebungsaktionen_{};
     Seiten seiten_;
+    std::unique_ptr<Bildschirme> bildschirme_;
     Logo* logo_ = nullptr;
     QLabel* namensaufforderung_ = nullptr;
     Namensfeld* namensfeld_ = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/begruessungstext.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
+#include "ui/bildschirme.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/extras_seite.h"
@@ -94,37 +95,18 @@ void Hauptfenster::navigationVerbinden() {
 }
 
 void Hauptfenster::hauptmenue() {
-    for (QGroupBox* s :
-         {seiten_.eigeneTexte[0], seiten_.benutzerdatei, seiten_.eigeneTexte[1], seiten_.extras}) {
-        s->hide();
-    }
-    seiten_.hauptmenue->show();
     obenSetzen(seiten_.tastatur, masse_.h(0.2));
-    seiten_.tastatur->show();
-    begruessung_->show();
-    logo_->show();
+    bildschirme_->zeigen(Bildschirm::Hauptmenue);
     aktionen_.menueleisteFreigeben(true);
 }
 
 void Hauptfenster::benutzerdatenanzeigen() {
-    // 1.
-    for (QGroupBox* s : seiten_.eigeneTexte) {
-        s->hide();
-    }
-    begruessung_->show();
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    for (QGroupBox* s : {seiten_.einstellungen, seiten_.tastatur, seiten_.benutzerdatei, seiten_.fehlerraster,
-                         seiten_.extras, seiten_.schreibregeln, seiten_.fingergymnastik}) {
-        s->hide();
-    }
-    // 2. and 4.
     benutzerdaten_->anzeigen(freieKByte(*umgebung_.datentraeger, sitzung_.programmordner));
     obenSetzen(seiten_.benutzerdaten, masse_.h(0.2));
-    seiten_.benutzerdaten->show();
-    seiten_.benutzerdaten->raise();
-    // 3.
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+    bildschirme_->zeigen(Bildschirm::Benutzerdaten);
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
 void Hauptfenster::benutzerdateiEinsehen() {
@@ -141,39 +123,25 @@ void Hauptfenster::benutzerdateiEinsehen() {
                                   .arg(QString::fromStdString(fehler.what())));
         return;
     }
-    // 3.
-    namensfeld_->hide();
-    for (QGroupBox* s : {seiten_.einstellungen, seiten_.tastatur, seiten_.benutzerdaten, seiten_.extras,
-                         seiten_.buchstabenuebung}) {
-        s->hide();
-    }
-    seiten_.abbruchleiste->hide();
-    // 4. and 5.
+    // 3. to 5.
     const bool lang = benutzerdatei_seite_->fuellen(saetze);
     if (lang) {
         begruessung_->hide();
     } else {
-        begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
+        bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
     }
     obenSetzen(seiten_.benutzerdatei, masse_.h(0.2));
-    seiten_.benutzerdatei->show();
-    seiten_.benutzerdatei->raise();
+    bildschirme_->zeigen(Bildschirm::Benutzerdatei);
 }
 
 // The rules and the gymnastics stand in front of the Extras screen and reach down into the welcome text's
 // place: both wait hidden until the next screen shows them again.
 void Hauptfenster::schreibregeln() {
-    begruessung_->hide();
-    seiten_.extras->hide();
-    seiten_.schreibregeln->show();
-    seiten_.schreibregeln->raise();
+    bildschirme_->zeigen(Bildschirm::Schreibregeln);
 }
 
 void Hauptfenster::fingergym() {
-    begruessung_->hide();
-    seiten_.extras->hide();
-    seiten_.fingergymnastik->show();
-    seiten_.fingergymnastik->raise();
+    bildschirme_->zeigen(Bildschirm::Fingergymnastik);
 }
 
 void Hauptfenster::memo1vergroessern() {
@@ -184,14 +152,14 @@ void Hauptfenster::memo1vergroessern() {
         return; // before sign-in nothing else happens
     }
     seiten_.fehlerraster->hide();
-    begruessungPlatzieren(masse_.h(5, 26), masse_.h(50, 73));
+    bildschirme_->begruessungPlatzieren(masse_.h(5, 26), masse_.h(50, 73));
     begruessung_->raise();
 }
 
 void Hauptfenster::memo1verkleinern() {
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
 }
 
 void Hauptfenster::copyclip() {
@@ -256,19 +224,18 @@ void Hauptfenster::info1Click() {
     if (pausiertHier) {
         steuerung_->bpause();
     }
-    QPushButton* knoepfe[] = {buchstaben_->pauseKnopf(), wort_->pauseKnopf(), buchstaben_->hauptmenueKnopf(),
-                              wort_->hauptmenueKnopf()};
-    bool vorher[4];
-    for (int k = 0; k < 4; ++k) {
-        vorher[k] = knoepfe[k]->isEnabled();
-        knoepfe[k]->setEnabled(false);
+    QAction* befehle[] = {uebungsaktionen_.pause, uebungsaktionen_.hauptmenue};
+    bool vorher[2];
+    for (int k = 0; k < 2; ++k) {
+        vorher[k] = befehle[k]->isEnabled();
+        befehle[k]->setEnabled(false);
     }
     info_->exec();
     if (pausiertHier && steuerung_->pausiert()) {
         steuerung_->bpause();
     }
-    for (int k = 0; k < 4; ++k) {
-        knoepfe[k]->setEnabled(vorher[k]);
+    for (int k = 0; k < 2; ++k) {
+        befehle[k]->setEnabled(vorher[k]);
     }
     setFocus();
 }

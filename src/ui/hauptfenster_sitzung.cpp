@@ -4,6 +4,7 @@
 #include "session/anmeldung.h"
 #include "session/satzpruefung.h"
 #include "ui/begruessungstext.h"
+#include "ui/bildschirme.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -119,7 +120,7 @@ void Hauptfenster::angemeldetAnzeigen() {
     namensfeld_->hide();
     namensfeld_->setEnabled(false);
     namensaufforderung_->hide();
-    begruessungPlatzieren(masse_.h(50, 77), masse_.h(200, 923));
+    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(200, 923));
 
     // 11. and 12. The loaded values in the controls that show them.
     einstellungen_->anzeigen();

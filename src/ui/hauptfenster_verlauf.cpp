@@ -31,6 +31,7 @@ Lernverlauf& Hauptfenster::verlauf() {
 }
 
 void Hauptfenster::verlaufVerbinden() {
+    connect(steuerung_, &Uebungssteuerung::aufgezeichnet, this, &Hauptfenster::uebungAufzeichnen);
     connect(aktionen_.lernverlauf, &QAction::triggered, this, &Hauptfenster::lernverlaufZeigen);
     connect(extras_->lernverlauf(), &QPushButton::clicked, this, &Hauptfenster::lernverlaufZeigen);
     connect(benutzerdatei_seite_, &BenutzerdateiSeite::klassenuebersichtVerlangt, this,

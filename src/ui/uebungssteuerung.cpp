@@ -8,6 +8,7 @@
 #include "platform/zeichensatz.h"
 #include "ui/aktionen.h"
 #include "ui/begruessungstext.h"
+#include "ui/bildschirme.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -16,8 +17,6 @@
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
 #include "ui/leinwand.h"
-#include "ui/logo.h"
-#include "ui/namensfeld.h"
 #include "ui/seiten.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
@@ -35,107 +34,84 @@ constexpr int IndexLeertaste = 8;
 constexpr int IndexReturn = 13;
 } // namespace
 
-Uebungssteuerung::Uebungssteuerung(Fensterteile teile, QObject* parent)
-    : QObject(parent), t_(std::move(teile)), s_(*t_.sitzung), lauf_(s_, liste_, zufall_, *t_.klang),
-      pause_(new QAction(QStringLiteral("Pause"), this)),
-      einstellungen_(new QAction(QStringLiteral("Einstellungen"), this)) {
-    pause_->setCheckable(true);
-    connect(pause_, &QAction::toggled, this, &Uebungssteuerung::pauseUmschalten);
-    einstellungen_->setCheckable(true);
-    BuchstabenSeite* b = t_.buchstaben;
-    connect(b->hauptmenueKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(b->popupHauptmenue(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(t_.status->abbruch(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(b->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
-    connect(b->popupPause(), &QAction::triggered, this, &Uebungssteuerung::bpause);
-    connect(t_.status->pauseAktion(), &QAction::triggered, this, &Uebungssteuerung::bpause);
-    connect(b->einstellungenKnopf(), &QPushButton::clicked, this,
-            &Uebungssteuerung::buchstabenuebungeinstellungen);
-    connect(b->popupEinstellungen(), &QAction::triggered, this,
-            &Uebungssteuerung::buchstabenuebungeinstellungen);
-    connect(b->tastaturKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::tastatur);
-    connect(b->statistikKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::fehlerstatistikAktivieren);
-    connect(b->popupStatistik(), &QAction::triggered, this, &Uebungssteuerung::fehlerstatistikAktivieren);
-    WortSeite* w = t_.wort;
-    connect(w->hauptmenueKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(w->popupHauptmenue(), &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(w->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
-    connect(w->popupPause(), &QAction::triggered, this, &Uebungssteuerung::bpause);
-    connect(w->einstellungenKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::wortuebungeinstellungen);
-    connect(w->popupEinstellungen(), &QAction::triggered, this, &Uebungssteuerung::wortuebungeinstellungen);
-    connect(w->tastaturKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::tastatur);
-    connect(w->popupTastatur(), &QAction::triggered, this, &Uebungssteuerung::tastatur);
-    connect(w->statistikKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::fehlerstatistikAktivieren);
-    connect(w->popupStatistik(), &QAction::triggered, this, &Uebungssteuerung::fehlerstatistikAktivieren);
-    EigeneTexteSeite* e = t_.eigene;
-    connect(e->uebungHauptmenueKnopf(), &QPushButton::clicked, this,
+Uebungssteuerung::Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, const Masse& m,
+                                   Bildschirme& bildschirme, Aktionen& aktionen,
+                                   const Uebungsaktionen& uebungsaktionen, Uebungsseiten seiten,
+                                   QWidget* fenster)
+    : QObject(fenster), s_(sitzung), uhr_(uhr), klang_(klang), masse_(m), b_(bildschirme),
+      aktionen_(aktionen), a_(uebungsaktionen), p_(seiten), fenster_(fenster),
+      lauf_(s_, liste_, zufall_, klang_) {
+    // The commands of the letter and the word exercise: their buttons, popup entries and keys.
+    connect(a_.pause, &QAction::toggled, this, &Uebungssteuerung::pauseUmschalten);
+    connect(a_.einstellungen, &QAction::toggled, this, &Uebungssteuerung::einstellungenUmschalten);
+    connect(a_.tastatur, &QAction::triggered, this, &Uebungssteuerung::tastatur);
+    connect(a_.statistik, &QAction::triggered, this, &Uebungssteuerung::fehlerstatistikAktivieren);
+    connect(a_.hauptmenue, &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(p_.status.abbruch(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
+    connect(p_.status.pauseAktion(), &QAction::triggered, this, &Uebungssteuerung::bpause);
+    EigeneTexteSeite& e = p_.eigene;
+    connect(e.uebungHauptmenueKnopf(), &QPushButton::clicked, this,
             &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(e->pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
-    connect(e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
+    connect(e.pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
+    connect(&e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
         if (lauf_.art() == Uebungsart::EigeneTexte && !pausiert()) {
             bpause();
         }
     });
-    connect(e->einstellungenKnopf(), &QPushButton::clicked, this,
-            &Uebungssteuerung::eigeneTexteeinstellungen);
-    connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
-    connect(e, &EigeneTexteSeite::neuBeginnt, this, [this] {
-        lauf_.eigeneTexteNeuBeginnen(t_.uhr->monotonMs());
-        t_.status->tempoLeeren();
+    connect(e.einstellungenKnopf(), &QPushButton::clicked, a_.einstellungen, &QAction::toggle);
+    connect(&e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
+    connect(&e, &EigeneTexteSeite::neuBeginnt, this, [this] {
+        lauf_.eigeneTexteNeuBeginnen(uhr_.monotonMs());
+        p_.status.tempoLeeren();
     });
-    connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
-    connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
+    connect(&e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
+    connect(p_.wort.zeile(), &Zeilenanzeige::angeklickt, this, [this] {
         if (lauf_.art() == Uebungsart::Wortuebung && !pausiert()) {
             bpause();
             wortZeigen();
         }
     });
-    connect(b->popupTastatur(), &QAction::triggered, this, &Uebungssteuerung::tastatur);
-    connect(t_.hinweis, &HinweisSeite::startGedrueckt, this, &Uebungssteuerung::start);
-    connect(t_.extras, &ExtrasSeite::wiederholungGestartet, this, &Uebungssteuerung::startWiederholung);
-    connect(t_.extras, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
-    connect(t_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this,
+    connect(&p_.hinweis, &HinweisSeite::startGedrueckt, this, &Uebungssteuerung::start);
+    connect(&p_.extras, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
+    connect(&p_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this,
             &Uebungssteuerung::tastaturlayoutAnwenden);
     lauf_.setBerichtEmpfaenger([this](const Uebungsbericht& b) { berichtAufzeichnen(b); });
-    t_.klang->setSynchronEnde([this] { wartendeTastenNehmen(); });
-    for (QAction* a : b->hintergrundMenue()->actions()) {
-        connect(a, &QAction::triggered, this, [this, a] {
-            s_.hintergrundfarbe = a->data().toUInt();
-            t_.buchstaben->hintergrundSetzen(s_.hintergrundfarbe);
+    klang_.setSynchronEnde([this] { wartendeTastenNehmen(); });
+    for (QAction* h : p_.buchstaben.hintergrundMenue()->actions()) {
+        connect(h, &QAction::triggered, this, [this, h] {
+            s_.hintergrundfarbe = h->data().toUInt();
+            p_.buchstaben.hintergrundSetzen(s_.hintergrundfarbe);
         });
     }
 }
 
 void Uebungssteuerung::programmende() {
-    lauf_.verlassen(t_.uhr->monotonMs(), Uebungsende::Programmende);
+    lauf_.verlassen(uhr_.monotonMs(), Uebungsende::Programmende);
 }
 
 void Uebungssteuerung::tastaturlayoutAnwenden(Tastaturlayout layout) {
-    t_.seiten->tastatur->setToolTip(QString::fromUtf8(Tastentabelle::tastaturhinweis(layout).data(),
-                                                      int(Tastentabelle::tastaturhinweis(layout).size())));
-    t_.layoutAuswahl->setLayout(layout);
+    b_.seiten().tastatur->setToolTip(QString::fromUtf8(Tastentabelle::tastaturhinweis(layout).data(),
+                                                       int(Tastentabelle::tastaturhinweis(layout).size())));
+    p_.layoutAuswahl.setLayout(layout);
     s_.tastaturlayout = layout;
-    t_.tastatur->layoutAnwenden(layout);
+    p_.tastatur.layoutAnwenden(layout);
     liste_.layoutAnwenden(layout);
 }
 
 void Uebungssteuerung::zufallSaeen() {
-    const Zeitpunkt z = t_.uhr->jetzt();
+    const Zeitpunkt z = uhr_.jetzt();
     const auto tagesMs =
         static_cast<std::uint32_t>(((z.stunde * 60 + z.minute) * 60 + z.sekunde) * 1000 + z.millisekunde);
-    zufall_.setSaat(tagesMs ^ static_cast<std::uint32_t>(t_.uhr->monotonMs() * 2654435761u));
+    zufall_.setSaat(tagesMs ^ static_cast<std::uint32_t>(uhr_.monotonMs() * 2654435761u));
 }
 
 void Uebungssteuerung::startvorbereiten() {
-    Aktionen& a = *t_.aktionen;
-    Seiten& seiten = *t_.seiten;
-    BuchstabenSeite& b = *t_.buchstaben;
+    Aktionen& a = aktionen_;
+    const Seiten& seiten = b_.seiten();
+    BuchstabenSeite& b = p_.buchstaben;
     // 1.
     b.markierung()->clear();
-    for (QGroupBox* e : seiten.eigeneTexte) {
-        e->hide();
-    }
-    t_.einstellungen->schriftZiele()[0]->setChecked(true);
+    p_.einstellungen.schriftZiele()[0]->setChecked(true);
     a.menueleisteFreigeben(false);
     // 2.
     b.lernziel()->setText(QStringLiteral("Lernziel erreicht zu 0.0 %"));
@@ -143,82 +119,47 @@ void Uebungssteuerung::startvorbereiten() {
     b.legendeFaerben(s_.farben);
     // 3.
     zufallSaeen();
-    // 4.
+    // 4. No key of an earlier exercise stays pressed, and the statistics of a passed lesson go.
     b.fortschritt()->setValue(0);
-    obenSetzen(seiten.tastatur, t_.masse.h(0.385));
-    seiten.tastatur->show();
-    // No key of an earlier exercise stays pressed, and the statistics of a passed lesson go.
-    t_.tastatur->tastaturaktiviert(0);
-    for (QGroupBox* g : {seiten.extras, seiten.benutzerdatei, seiten.fehlerraster, seiten.fingergymnastik,
-                         seiten.schreibregeln, seiten.fehlerstatistik}) {
-        g->hide();
-    }
+    obenSetzen(seiten.tastatur, masse_.h(0.385));
+    p_.tastatur.tastaturaktiviert(0);
     // 5. The word stage skips the introduction.
     if (s_.uebungsstufe == 1) {
         wortuebungEinrichten();
-        WortSeite& w = *t_.wort;
-        for (QPushButton* k :
-             {w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf()}) {
-            k->setEnabled(false);
-        }
         return;
     }
     // 6.
     lauf_.buchstabenuebungVorbereiten();
-    t_.status->tempoLeeren();
-    // 7.
-    for (QPushButton* k : {b.tastaturKnopf(), b.hauptmenueKnopf(), b.einstellungenKnopf(), b.statistikKnopf(),
-                           b.pauseKnopf()}) {
-        k->setEnabled(false);
-    }
-    for (QAction* p : {b.popupTastatur(), b.popupHauptmenue(), b.popupEinstellungen(), b.popupStatistik(),
-                       b.popupPause()}) {
-        p->setEnabled(false);
-    }
+    p_.status.tempoLeeren();
+    // 7. The introduction stands in front of the keyboard, which waits hidden behind it.
+    a_.freigeben(false);
     b.hintergrundMenue()->menuAction()->setEnabled(false);
-    for (QGroupBox* g : {seiten.hauptmenue, seiten.einstellungen, seiten.benutzerdaten}) {
-        g->hide();
-    }
-    t_.begruessung->hide();
-    t_.namensfeld->hide();
-    t_.namensaufforderung->hide();
-    t_.logo->hide();
+    b_.zeigen(Bildschirm::Hinweistext);
     // 8.
     b.startZeigen(buchstabenschrift(-1), s_.hintergrundfarbe);
     // 9.
     b.rahmen()->setTitle((s_.wiederholungAktiv ? QStringLiteral("Wiederholung") : QString()) +
                          QStringLiteral(" Buchstabenübung Lektion %1 ").arg(s_.lektionNr));
     // 10.
-    t_.hinweis->fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
-    // The introduction stands in front of the keyboard, which waits hidden behind it.
-    seiten.tastatur->hide();
-    t_.hinweis->rahmen()->show();
-    t_.hinweis->rahmen()->raise();
-    t_.hinweis->startknopf()->setFocus();
+    p_.hinweis.fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
+    p_.hinweis.startknopf()->setFocus();
 }
 
 void Uebungssteuerung::start() {
-    t_.hinweis->rahmen()->hide();
-    t_.seiten->tastatur->show();
+    b_.zeigen(Bildschirm::Buchstabenuebung);
     lauf_.buchstabenuebungBeginnen();
-    t_.buchstaben->hauptmenueKnopf()->setEnabled(true);
-    t_.buchstaben->popupHauptmenue()->setEnabled(true);
-    t_.buchstaben->rahmen()->show();
-    t_.fenster->setFocus();
+    a_.hauptmenue->setEnabled(true);
+    fenster_->setFocus();
 }
 
 void Uebungssteuerung::startWiederholung() {
-    // The learner's own position is saved before the repetition takes its place.
-    if (!t_.speichern()) {
-        return;
-    }
     wiederholungBeginnen(s_);
     startvorbereiten();
 }
 
 QFont Uebungssteuerung::buchstabenschrift(int index) const {
     QFont schrift(QString::fromStdString(cp1252ZuUtf8(s_.schriftarten[0])));
-    const Masse& m = t_.masse;
+    const Masse& m = masse_;
     if (index == IndexLeertaste) {
         schrift.setPointSize(m.punkte(m.breite * 0.05));
     } else if (index == IndexReturn) {
@@ -230,12 +171,12 @@ QFont Uebungssteuerung::buchstabenschrift(int index) const {
 }
 
 void Uebungssteuerung::uebungen(Zeichen k) {
-    const Laufschritt schritt = lauf_.taste(k, t_.uhr->monotonMs());
+    const Laufschritt schritt = lauf_.taste(k, uhr_.monotonMs());
     if (schritt.abgewiesen) {
         return;
     }
     if (schritt.ersterAnschlag) {
-        beginn_ = t_.uhr->jetzt();
+        beginn_ = uhr_.jetzt();
     }
     switch (schritt.art) {
     case Uebungsart::Buchstabenuebung:
@@ -246,7 +187,7 @@ void Uebungssteuerung::uebungen(Zeichen k) {
         break;
     case Uebungsart::EigeneTexte:
         if (schritt.eigene != nullptr) {
-            t_.eigene->anzeigen(*schritt.eigene);
+            p_.eigene.anzeigen(*schritt.eigene);
         }
         break;
     case Uebungsart::Keine:
@@ -254,11 +195,38 @@ void Uebungssteuerung::uebungen(Zeichen k) {
     }
 }
 
+bool Uebungssteuerung::befehlstaste(QKeyEvent* e) {
+    if (!p_.buchstaben.rahmen()->isVisible() && !p_.wort.rahmen()->isVisible()) {
+        return false;
+    }
+    const QKeySequence taste(e->keyCombination());
+    for (QAction* a : {a_.pause, a_.tastatur, a_.einstellungen, a_.statistik, a_.hauptmenue}) {
+        if (a->shortcut() == taste) {
+            // A held key does not switch to and fro.
+            if (a->isEnabled() && !e->isAutoRepeat()) {
+                a->trigger();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
+    if (befehlstaste(e)) {
+        return true;
+    }
     if (!lauf_.nimmtTasten()) {
         return false;
     }
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    // A button the learner reached by Tab while paused or in the settings takes Return and Space.
+    const auto* knopf = qobject_cast<const QPushButton*>(QApplication::focusWidget());
+    if (knopf && knopf->focusPolicy() != Qt::NoFocus &&
+        (knopf->parentWidget() == p_.buchstaben.rahmen() || knopf->parentWidget() == p_.wort.rahmen()) &&
+        (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
         return false;
     }
     Zeichen z = 0;
@@ -307,7 +275,7 @@ void Uebungssteuerung::buchstabeGetippt(const Laufschritt& lauf, Zeichen k) {
         statistikAusZaehlern(s_.fingerzaehler);
     }
     if (schritt.bestanden) {
-        QMessageBox::information(t_.fenster, QString::fromStdString(schritt.lobTitel),
+        QMessageBox::information(fenster_, QString::fromStdString(schritt.lobTitel),
                                  QString::fromStdString(schritt.lobText));
         wortuebungEinrichten();
         // Handed on: the key that passed the letter exercise answers the word exercise's start prompt.
@@ -316,27 +284,22 @@ void Uebungssteuerung::buchstabeGetippt(const Laufschritt& lauf, Zeichen k) {
 }
 
 void Uebungssteuerung::erstenAnschlagZeigen() {
-    BuchstabenSeite& b = *t_.buchstaben;
-    t_.begruessung->hide();
-    for (QAction* p : {b.popupPause(), b.popupEinstellungen(), b.popupTastatur(), b.popupStatistik()}) {
-        p->setEnabled(true);
-    }
+    BuchstabenSeite& b = p_.buchstaben;
+    b_.begruessung()->hide();
+    a_.freigeben(true);
     b.hintergrundMenue()->menuAction()->setEnabled(true);
-    for (QPushButton* k : {b.tastaturKnopf(), b.einstellungenKnopf(), b.statistikKnopf(), b.pauseKnopf()}) {
-        k->setEnabled(true);
-    }
     b.aufforderung()->hide();
-    t_.status->show();
+    p_.status.show();
 }
 
 void Uebungssteuerung::buchstabeZeigen() {
     const Buchstabenanzeige& a = lauf_.buchstabenuebung().anzeige();
-    BuchstabenSeite& b = *t_.buchstaben;
+    BuchstabenSeite& b = p_.buchstaben;
     b.markierungZeigen(a.markierung, s_.hintergrundfarbe);
     if (lauf_.ansicht() == Ansicht::Tastatur) {
-        t_.tastatur->tastaturaktiviert(a.gefordert);
+        p_.tastatur.tastaturaktiviert(a.gefordert);
     }
-    t_.status->tempoZeigen(lauf_.buchstabenuebung().anschlaegeProMinute(), a.tempoRot);
+    p_.status.tempoZeigen(lauf_.buchstabenuebung().anschlaegeProMinute(), a.tempoRot);
     if (const auto gruppe = farbgruppebestimmen(s_.tastaturlayout, a.gefordert)) {
         buchstabenfarbe_ = s_.farben[static_cast<std::size_t>(int(*gruppe) - 1)];
     }
@@ -349,57 +312,41 @@ void Uebungssteuerung::buchstabeZeigen() {
         text = QChar(static_cast<char16_t>(alsUnicode(a.gefordert)));
     }
     b.zeichenZeigen(text, alsQColor(buchstabenfarbe_), buchstabenschrift(a.index));
-    t_.status->zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
+    p_.status.zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
     b.lernziel()->setText(QString::fromStdString(a.lernziel));
     b.fortschritt()->setValue(a.fortschritt);
 }
 
 void Uebungssteuerung::tastatur() {
-    Seiten& seiten = *t_.seiten;
-    seiten.fehlerstatistik->hide();
     if (!laeuft()) {
-        for (QGroupBox* g : {seiten.einstellungen, seiten.benutzerdaten, seiten.benutzerdatei, seiten.extras,
-                             seiten.schreibregeln, seiten.fingergymnastik, seiten.fehlerraster}) {
-            g->hide();
-        }
-        obenSetzen(seiten.tastatur, t_.masse.h(0.2));
+        obenSetzen(b_.seiten().tastatur, masse_.h(0.2));
         // The welcome text below the keyboard, which the rules or the gymnastics may have hidden.
-        t_.begruessung->show();
-    } else if (lauf_.ansicht() == Ansicht::Statistik) {
-        lauf_.ansichtSetzen(Ansicht::Tastatur);
+        b_.zeigen(Bildschirm::Tastatur);
+    } else {
+        if (lauf_.ansicht() == Ansicht::Statistik) {
+            lauf_.ansichtSetzen(Ansicht::Tastatur);
+        }
+        b_.zeigen(Bildschirm::Uebungstastatur);
     }
-    seiten.tastatur->show();
-    seiten.tastatur->raise();
-    t_.tastatur->tastaturaktiviert(lauf_.sollzeichen());
+    p_.tastatur.tastaturaktiviert(lauf_.sollzeichen());
 }
 
 void Uebungssteuerung::buchstabenuebungAbbruch() {
-    Seiten& seiten = *t_.seiten;
-    t_.einstellungen->stimme()->setEnabled(true);
-    for (QGroupBox* e : seiten.eigeneTexte) {
-        e->hide();
-    }
-    t_.hinweis->rahmen()->hide();
+    p_.einstellungen.stimme()->setEnabled(true);
     if (pausiert()) {
         bpause();
     }
     // Leaving from the settings view: it closes as if "Weiter üben" had been pressed.
     einstellungenSchliessen();
     // The exercise ends here and is reported with the lesson it practised, before a repetition ends.
-    lauf_.verlassen(t_.uhr->monotonMs());
+    lauf_.verlassen(uhr_.monotonMs());
     wiederholungBeenden(s_);
-    t_.aktionen->menueleisteFreigeben(true);
+    aktionen_.menueleisteFreigeben(true);
     s_.tastaturlektion = 17;
-    for (QGroupBox* g : {seiten.buchstabenuebung, seiten.wortuebung, seiten.einstellungen,
-                         seiten.benutzerdaten, seiten.fehlerstatistik}) {
-        g->hide();
-    }
-    t_.status->hide();
-    t_.logo->show();
-    seiten.hauptmenue->show();
-    obenSetzen(seiten.tastatur, t_.masse.h(0.2));
-    seiten.tastatur->show();
-    t_.begruessungPlatzieren(t_.masse.h(0.6494), t_.masse.h(0.2381));
+    p_.status.hide();
+    obenSetzen(b_.seiten().tastatur, masse_.h(0.2));
+    b_.zeigen(Bildschirm::Hauptmenue);
+    b_.begruessungPlatzieren(masse_.h(0.6494), masse_.h(0.2381));
     tastatur();
 }
 

@@ -1,6 +1,7 @@
 // The course and the exercises on the main window: lesson start, introduction, the letter exercise, the
 // keystroke dispatch, pause, the settings view during practice and the 250 ms duties of the exercises.
-// The rules live in the core engines; this class shows what they decide.
+// The rules live in the core engines; this class shows what they decide. It is handed the session, the
+// screens it shows and the exercise's commands; which groups a screen shows is the table of `Bildschirme`.
 #pragma once
 
 #include "keyboard/buchstabenliste.h"
@@ -10,30 +11,24 @@
 #include "practice/zufall.h"
 #include "session/sitzung.h"
 #include "ui/masse.h"
+#include "ui/uebungsaktionen.h"
 #include "verlauf/uebungseintrag.h"
 
 #include <QObject>
-#include <QPointer>
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 class QAction;
 class QKeyEvent;
-class QPushButton;
-class QLabel;
 class QWidget;
 
 namespace tastwerk::ui {
 
-class Begruessungstext;
 class BuchstabenSeite;
+class Bildschirme;
 class EinstellungenSeite;
 class ExtrasSeite;
 class HinweisSeite;
-class Logo;
-class Namensfeld;
 class Statusleiste;
 class TastaturWidget;
 class WortSeite;
@@ -42,65 +37,51 @@ class StatistikSeite;
 class Fehlerraster;
 class LayoutAuswahl;
 struct Aktionen;
-struct Seiten;
 
-// What the exercises see of the main window.
-struct Fensterteile {
-    QWidget* fenster = nullptr;
-    Sitzung* sitzung = nullptr;
-    Uhr* uhr = nullptr;
-    Klang* klang = nullptr;
-    Masse masse;
-    Aktionen* aktionen = nullptr;
-    Seiten* seiten = nullptr;
-    Begruessungstext* begruessung = nullptr;
-    Statusleiste* status = nullptr;
-    TastaturWidget* tastatur = nullptr;
-    LayoutAuswahl* layoutAuswahl = nullptr;
-    HinweisSeite* hinweis = nullptr;
-    BuchstabenSeite* buchstaben = nullptr;
-    WortSeite* wort = nullptr;
-    EigeneTexteSeite* eigene = nullptr;
-    StatistikSeite* statistik = nullptr;
-    Fehlerraster* raster = nullptr;
-    EinstellungenSeite* einstellungen = nullptr;
-    ExtrasSeite* extras = nullptr;
-    Logo* logo = nullptr;
-    Namensfeld* namensfeld = nullptr;
-    QLabel* namensaufforderung = nullptr;
-    // Saves the session; a failure has been shown to the learner when it returns false.
-    std::function<bool()> speichern;
-    // Places the welcome text (top, height).
-    std::function<void(int, int)> begruessungPlatzieren;
-    // Keeps an ended exercise in the learning history.
-    std::function<void(const Uebungseintrag&)> aufzeichnen;
+// The screens the exercises show.
+struct Uebungsseiten {
+    BuchstabenSeite& buchstaben;
+    WortSeite& wort;
+    EigeneTexteSeite& eigene;
+    HinweisSeite& hinweis;
+    StatistikSeite& statistik;
+    Fehlerraster& raster;
+    TastaturWidget& tastatur;
+    Statusleiste& status;
+    EinstellungenSeite& einstellungen;
+    ExtrasSeite& extras;
+    LayoutAuswahl& layoutAuswahl;
 };
 
 class Uebungssteuerung : public QObject {
     Q_OBJECT
 public:
-    explicit Uebungssteuerung(Fensterteile teile, QObject* parent = nullptr);
+    // The window `fenster` takes the focus back from the exercise's buttons and owns the message boxes.
+    Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, const Masse& m, Bildschirme& bildschirme,
+                     Aktionen& aktionen, const Uebungsaktionen& uebungsaktionen, Uebungsseiten seiten,
+                     QWidget* fenster);
 
     // Applies a keyboard layout: keyboard, letter sequence, radio buttons and the session.
     void tastaturlayoutAnwenden(Tastaturlayout layout);
 
     void startvorbereiten();
     void start();
+    // A repetition of an earlier lesson; the learner's own position has been saved.
     void startWiederholung();
     // One typed character, Windows-1252 (Return 13), handed to the practice run.
     void uebungen(Zeichen k);
-    // A key press of the main window: true when an exercise took it.
+    // A key press of the main window: true when an exercise took it, as a keystroke or as the key of one
+    // of its commands.
     bool tasteGedrueckt(QKeyEvent* e);
 
     // Pause on or off, as the pause button, its popup entries and the status bar's entry do.
     void bpause();
     bool pausiert() const;
     // The two commands with a state: the exercise paused, its settings open.
-    QAction* pauseAktion() const { return pause_; }
-    QAction* einstellungenAktion() const { return einstellungen_; }
+    QAction* pauseAktion() const { return a_.pause; }
+    QAction* einstellungenAktion() const { return a_.einstellungen; }
     // The program closes: a running exercise ends and is reported.
     void programmende();
-    void buchstabenuebungeinstellungen();
     void buchstabenuebungAbbruch();
     // Shows the on-screen keyboard and marks the demanded character.
     void tastatur();
@@ -110,9 +91,7 @@ public:
     void wortuebungEinrichten();
     // The own-texts exercise: its start, its settings view and what a keystroke showed.
     void eigeneTexteGestartet();
-    void eigeneTexteeinstellungen();
     void eigeneTexteZeigen(const EigeneTexteAnzeige& anzeige);
-    void wortuebungeinstellungen();
     // Shows the lesson error statistics in place of the keyboard.
     void fehlerstatistikAktivieren();
     // Records the lesson's rates per finger and shows the grid of all lessons.
@@ -127,7 +106,14 @@ public:
     Uebungslauf& lauf() { return lauf_; }
     const Buchstabenliste& buchstabenliste() const { return liste_; }
 
+signals:
+    // An ended exercise, for the learning history.
+    void aufgezeichnet(const Uebungseintrag& eintrag);
+
 private:
+    // Escape and F2 to F5 while the letter or the word exercise is shown: the key of a command, never a
+    // keystroke. True when it was one.
+    bool befehlstaste(QKeyEvent* e);
     // Keys typed while the error sound played, taken once it has ended.
     void wartendeTastenNehmen();
     void buchstabeGetippt(const Laufschritt& schritt, Zeichen k);
@@ -142,22 +128,26 @@ private:
     void erstenAnschlagZeigen();
     void zufallSaeen();
     QFont buchstabenschrift(int index) const;
-    // The settings view of an exercise, opened or closed by its "Einstellungen"/"Weiter üben" button.
-    void einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
-                                 const std::vector<QPushButton*>& gesperrt, QAction* popupPause);
+    // The settings view of an exercise, opened or closed by its "Einstellungen"/"Weiter üben" command.
+    void einstellungenUmschalten(bool offen);
     void einstellungenSchliessen();
     void pauseUmschalten(bool an);
+    // While paused or in the settings the exercise's buttons take the focus by Tab; while typing never.
+    void knoepfeFokussierbar(bool ja);
 
-    Fensterteile t_;
     Sitzung& s_;
+    Uhr& uhr_;
+    Klang& klang_;
+    Masse masse_;
+    Bildschirme& b_;
+    Aktionen& aktionen_;
+    Uebungsaktionen a_;
+    Uebungsseiten p_;
+    QWidget* fenster_;
     Buchstabenliste liste_;
     Zufall zufall_;
     Uebungslauf lauf_;
-    QAction* pause_;
-    QAction* einstellungen_;
     std::vector<Zeichen> wartend_;
-    // The button whose settings view is open.
-    QPushButton* einstellungenVon_ = nullptr;
     // The wall-clock time of the running exercise's first keystroke.
     Zeitpunkt beginn_;
     Farbe buchstabenfarbe_ = 0;

@@ -1,6 +1,7 @@
 // Pause, the settings view during practice and the 250 ms duties of the exercises.
 #include "course/lektionswahl.h"
 #include "ui/aktionen.h"
+#include "ui/bildschirme.h"
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
@@ -17,173 +18,122 @@
 namespace tastwerk::ui {
 
 bool Uebungssteuerung::pausiert() const {
-    return pause_->isChecked();
+    return a_.pause->isChecked();
 }
 
 void Uebungssteuerung::bpause() {
-    pause_->toggle();
+    a_.pause->toggle();
+}
+
+void Uebungssteuerung::knoepfeFokussierbar(bool ja) {
+    for (QPushButton* k :
+         {p_.buchstaben.tastaturKnopf(), p_.buchstaben.einstellungenKnopf(), p_.buchstaben.statistikKnopf(),
+          p_.buchstaben.pauseKnopf(), p_.buchstaben.hauptmenueKnopf(), p_.wort.einstellungenKnopf(),
+          p_.wort.tastaturKnopf(), p_.wort.statistikKnopf(), p_.wort.pauseKnopf(),
+          p_.wort.hauptmenueKnopf()}) {
+        k->setFocusPolicy(ja ? Qt::TabFocus : Qt::NoFocus);
+    }
+    if (!ja && fenster_->focusWidget() && fenster_->focusWidget()->focusPolicy() == Qt::NoFocus) {
+        // Typing goes on: no button keeps the focus.
+        fenster_->setFocus();
+    }
 }
 
 void Uebungssteuerung::pauseUmschalten(bool an) {
-    BuchstabenSeite& b = *t_.buchstaben;
-    WortSeite& w = *t_.wort;
-    Statusleiste& status = *t_.status;
+    Statusleiste& status = p_.status;
+    EigeneTexteSeite& e = p_.eigene;
+    // 1. While paused the views beside the exercise stay as they are.
+    for (QAction* a : {a_.einstellungen, a_.tastatur, a_.statistik}) {
+        a->setEnabled(!an);
+    }
+    // 3. and 4.
+    const QString text = an ? QStringLiteral("Pause beenden") : QStringLiteral("Pause");
+    Uebungsaktionen::beschriften(a_.pause, text);
+    status.pauseAktion()->setText(an ? text : QStringLiteral("Pause!"));
+    p_.wort.zeile()->setEnabled(!an);
+    e.uebungsfeld()->setEnabled(!an);
+    e.neuAnfangenKnopf()->setEnabled(!an);
+    e.einstellungenKnopf()->setEnabled(!an);
+    if (!an || lauf_.art() == Uebungsart::EigeneTexte) {
+        e.pauseKnopf()->setText(text);
+    }
+    knoepfeFokussierbar(an);
+    // 5. and 6.
     if (an) {
-        // 1.
-        b.popupEinstellungen()->setEnabled(false);
-        w.popupEinstellungen()->setEnabled(false);
-        for (QPushButton* k : {b.einstellungenKnopf(), b.tastaturKnopf(), b.statistikKnopf(),
-                               w.einstellungenKnopf(), w.tastaturKnopf(), w.statistikKnopf()}) {
-            k->setEnabled(false);
-        }
-        // 3. and 4.
-        b.popupPause()->setText(QStringLiteral("Pause beenden"));
-        w.popupPause()->setText(QStringLiteral("Pause beenden"));
-        status.pauseAktion()->setText(QStringLiteral("Pause beenden"));
-        w.zeile()->setEnabled(false);
-        t_.eigene->uebungsfeld()->setEnabled(false);
-        t_.eigene->neuAnfangenKnopf()->setEnabled(false);
-        t_.eigene->einstellungenKnopf()->setEnabled(false);
-        if (lauf_.art() == Uebungsart::EigeneTexte) {
-            t_.eigene->pauseKnopf()->setText(QStringLiteral("Pause beenden"));
-        }
-        if (lauf_.art() == Uebungsart::Buchstabenuebung) {
-            b.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
-            b.pauseKnopf()->show();
-        }
-        if (lauf_.art() == Uebungsart::Wortuebung) {
-            w.pauseKnopf()->setText(QStringLiteral("Pause beenden"));
-            w.pauseKnopf()->show();
-        }
-        // 5. and 6.
         status.show();
-        status.setPausiert(true);
-        // 2. The practice clock stands still and typing is ignored.
-        lauf_.pauseSetzen(true, t_.uhr->monotonMs());
-        return;
     }
-    // 1. and 2.
-    b.popupEinstellungen()->setEnabled(true);
-    w.popupEinstellungen()->setEnabled(true);
-    status.setPausiert(false);
-    b.pauseKnopf()->setText(QStringLiteral("Pause"));
-    w.pauseKnopf()->setText(QStringLiteral("Pause"));
-    b.popupPause()->setText(QStringLiteral("Pause"));
-    w.popupPause()->setText(QStringLiteral("Pause"));
-    status.pauseAktion()->setText(QStringLiteral("Pause!"));
-    // 3.
-    w.zeile()->setEnabled(true);
-    t_.eigene->uebungsfeld()->setEnabled(true);
-    t_.eigene->neuAnfangenKnopf()->setEnabled(true);
-    t_.eigene->einstellungenKnopf()->setEnabled(true);
-    t_.eigene->pauseKnopf()->setText(QStringLiteral("Pause"));
-    for (QPushButton* k : {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf(), b.einstellungenKnopf(),
-                           w.tastaturKnopf(), w.statistikKnopf(), w.pauseKnopf(), w.einstellungenKnopf()}) {
-        k->setEnabled(true);
-    }
-    // 4. and 5.
-    lauf_.pauseSetzen(false, t_.uhr->monotonMs());
+    status.setPausiert(an);
+    // 2. The practice clock stands still and typing is ignored.
+    lauf_.pauseSetzen(an, uhr_.monotonMs());
 }
 
-void Uebungssteuerung::einstellungenUmschalten(QPushButton* knopf, QAction* popupEintrag,
-                                               const std::vector<QPushButton*>& gesperrt,
-                                               QAction* popupPause) {
-    Seiten& seiten = *t_.seiten;
-    auto sperren = [&](bool frei) {
-        for (QPushButton* k : gesperrt) {
-            k->setEnabled(frei);
-        }
-        if (popupPause) {
-            popupPause->setEnabled(frei);
-        }
-        t_.status->pauseAktion()->setEnabled(frei);
-    };
-    sperren(false);
-    seiten.tastatur->hide();
-    seiten.fehlerstatistik->hide();
-    const QString weiter = QStringLiteral("Weiter üben");
-    if (!einstellungen_->isChecked()) {
-        // The settings open: typing is ignored and the practice clock stands still.
-        einstellungen_->setChecked(true);
-        lauf_.einstellungenSetzen(true, t_.uhr->monotonMs());
-        einstellungenVon_ = knopf;
-        knopf->setText(weiter);
-        if (popupEintrag) {
-            popupEintrag->setText(weiter);
-        }
-        obenSetzen(seiten.einstellungen, t_.masse.h(0.4));
-        seiten.einstellungen->show();
-        seiten.einstellungen->raise();
-        seiten.einstellungen->setFocus();
+void Uebungssteuerung::einstellungenUmschalten(bool offen) {
+    EigeneTexteSeite& e = p_.eigene;
+    const bool eigene = lauf_.art() == Uebungsart::EigeneTexte;
+    if (eigene) {
+        p_.einstellungen.stimme()->setEnabled(false);
+        e.neuAnfangenKnopf()->setEnabled(!offen);
+        e.pauseKnopf()->setEnabled(!offen);
+        e.einstellungenKnopf()->setText(offen ? QStringLiteral("Weiter üben")
+                                              : QStringLiteral("Einstellungen"));
+    }
+    // Meanwhile the other views and the pause wait.
+    for (QAction* a : {a_.tastatur, a_.statistik, a_.pause}) {
+        a->setEnabled(!offen);
+    }
+    p_.status.pauseAktion()->setEnabled(!offen);
+    Uebungsaktionen::beschriften(a_.einstellungen,
+                                 offen ? QStringLiteral("Weiter üben") : QStringLiteral("Einstellungen"));
+    // The practice clock stands still while the settings are open, and typing is ignored.
+    lauf_.einstellungenSetzen(offen, uhr_.monotonMs());
+    knoepfeFokussierbar(offen);
+    if (offen) {
+        obenSetzen(b_.seiten().einstellungen, masse_.h(0.4));
+        b_.zeigen(Bildschirm::Uebungseinstellungen);
+        b_.seiten().einstellungen->setFocus();
         return;
     }
-    knopf->setText(QStringLiteral("Einstellungen"));
-    if (popupEintrag) {
-        popupEintrag->setText(QStringLiteral("Einstellungen"));
-    }
-    seiten.einstellungen->hide();
-    sperren(true);
-    einstellungenVon_ = nullptr;
-    einstellungen_->setChecked(false);
-    lauf_.einstellungenSetzen(false, t_.uhr->monotonMs());
-    if (lauf_.ansicht() == Ansicht::Statistik) {
-        seiten.fehlerstatistik->show();
-    } else {
-        seiten.tastatur->show();
-    }
-    t_.fenster->setFocus();
+    b_.zeigen(lauf_.ansicht() == Ansicht::Statistik ? Bildschirm::Uebungsstatistik
+                                                    : Bildschirm::Uebungstastatur);
+    fenster_->setFocus();
 }
 
-void Uebungssteuerung::buchstabenuebungeinstellungen() {
-    BuchstabenSeite& b = *t_.buchstaben;
-    einstellungenUmschalten(b.einstellungenKnopf(), b.popupEinstellungen(),
-                            {b.tastaturKnopf(), b.statistikKnopf(), b.pauseKnopf()}, b.popupPause());
+void Uebungssteuerung::einstellungenSchliessen() {
+    if (a_.einstellungen->isChecked()) {
+        a_.einstellungen->setChecked(false);
+    }
 }
 
 void Uebungssteuerung::takt() {
     // The speed of the running exercise.
-    const Taktergebnis t = lauf_.takt(t_.uhr->monotonMs());
+    const Taktergebnis t = lauf_.takt(uhr_.monotonMs());
     if (t.tempoNeu) {
-        t_.status->tempoZeigen(t.anschlaegeProMinute, t.tempoRot);
+        p_.status.tempoZeigen(t.anschlaegeProMinute, t.tempoRot);
     }
     const Uebungsart art = lauf_.art();
     const bool lektion = art == Uebungsart::Buchstabenuebung || art == Uebungsart::Wortuebung;
     // 1. Keys learned so far in their finger colour, the others silver.
-    t_.tastatur->einfaerben(s_.tastaturlektion, s_.farben);
+    p_.tastatur.einfaerben(s_.tastaturlektion, s_.farben);
     // 2. The letter exercise previews colours and size while its settings are open.
     if (art == Uebungsart::Buchstabenuebung && lauf_.einstellungenOffen()) {
-        t_.buchstaben->legendeFaerben(s_.farben);
+        p_.buchstaben.legendeFaerben(s_.farben);
     }
     // 3. The statistics panel follows the running exercise.
     if (lektion && lauf_.ansicht() == Ansicht::Statistik) {
-        t_.statistik->neuZeichnen();
+        p_.statistik.neuZeichnen();
     }
     // 7. and 9. The start entries name the lesson while no exercise runs.
     if (!lektion) {
         const QString text = QString::fromStdString(startLektionText(s_));
-        t_.aktionen->start->setText(text);
-        t_.aktionen->start->setToolTip(text);
-        t_.aktionen->startLektion->setText(QStringLiteral("&") + text);
-        t_.extras->positionZeigen();
+        aktionen_.start->setText(text);
+        aktionen_.start->setToolTip(text);
+        aktionen_.startLektion->setText(QStringLiteral("&") + text);
+        p_.extras.positionZeigen();
     }
     // 8.
     if (lauf_.einstellungenOffen()) {
-        t_.einstellungen->berichtigung()->setChecked(s_.berichtigungErzwingen == 1);
-        t_.einstellungen->nurZaehlen()->setChecked(s_.berichtigungErzwingen == 0);
-    }
-}
-
-} // namespace tastwerk::ui
-
-namespace tastwerk::ui {
-
-void Uebungssteuerung::einstellungenSchliessen() {
-    if (einstellungenVon_ == t_.buchstaben->einstellungenKnopf()) {
-        buchstabenuebungeinstellungen();
-    } else if (einstellungenVon_ == t_.wort->einstellungenKnopf()) {
-        wortuebungeinstellungen();
-    } else if (einstellungenVon_ == t_.eigene->einstellungenKnopf()) {
-        eigeneTexteeinstellungen();
+        p_.einstellungen.berichtigung()->setChecked(s_.berichtigungErzwingen == 1);
+        p_.einstellungen.nurZaehlen()->setChecked(s_.berichtigungErzwingen == 0);
     }
 }
 

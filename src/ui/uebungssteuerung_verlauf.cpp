@@ -6,9 +6,6 @@
 namespace tastwerk::ui {
 
 void Uebungssteuerung::berichtAufzeichnen(const Uebungsbericht& b) {
-    if (!t_.aufzeichnen) {
-        return;
-    }
     std::string stufe;
     switch (b.art) {
     case Uebungsart::Buchstabenuebung:
@@ -18,7 +15,7 @@ void Uebungssteuerung::berichtAufzeichnen(const Uebungsbericht& b) {
         stufe = StufeWort;
         break;
     case Uebungsart::EigeneTexte: {
-        const QString datei = t_.eigene->uebungsdatei();
+        const QString datei = p_.eigene.uebungsdatei();
         stufe = datei.isEmpty() ? std::string("Eigener Text") : datei.toStdString();
         break;
     }
@@ -34,10 +31,10 @@ void Uebungssteuerung::berichtAufzeichnen(const Uebungsbericht& b) {
     stand.zeichen = b.zeichen;
     const bool bestanden = b.ende == Uebungsende::Bestanden || b.ende == Uebungsende::Textende;
     const Uebungseintrag eintrag =
-        uebungseintrag(s_.name, b.lektion, stufe, static_cast<int>(s_.tastaturlayout), beginn_,
-                       t_.uhr->jetzt(), stand, bestanden);
+        uebungseintrag(s_.name, b.lektion, stufe, static_cast<int>(s_.tastaturlayout), beginn_, uhr_.jetzt(),
+                       stand, bestanden);
     if (lohntAufzeichnung(eintrag)) {
-        t_.aufzeichnen(eintrag);
+        emit aufgezeichnet(eintrag);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/wort_seite.h"
 
+#include "ui/aktionsknopf.h"
 #include "ui/zugaenglichkeit.h"
 
 #include <QContextMenuEvent>
@@ -17,7 +18,8 @@ void Zeilenanzeige::contextMenuEvent(QContextMenuEvent* e) {
     e->ignore();
 }
 
-WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahmen_(rahmen) {
+WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m, const Uebungsaktionen& a)
+    : QObject(rahmen), rahmen_(rahmen) {
     rahmen->resize(rahmen->width(), m.s(200));
     zeile_ = new Zeilenanzeige(rahmen);
     zeile_->setReadOnly(true);
@@ -48,11 +50,11 @@ WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahme
     fortschritt_->setAccessibleName(QStringLiteral("Lernziel der Wortübung"));
     fortschritt_->setAccessibleDescription(QStringLiteral("Lernziel erreicht in Prozent"));
 
-    einstellungen_ = new QPushButton(QStringLiteral("Einstellungen"), rahmen);
-    tastatur_ = new QPushButton(QStringLiteral("Tastatur"), rahmen);
-    statistik_ = new QPushButton(QStringLiteral("Fehlerstatistik"), rahmen);
-    pause_ = new QPushButton(QStringLiteral("Pause"), rahmen);
-    hauptmenue_ = new QPushButton(QStringLiteral("Zurück zum Hauptmenü"), rahmen);
+    einstellungen_ = new Aktionsknopf(a.einstellungen, rahmen);
+    tastatur_ = new Aktionsknopf(a.tastatur, rahmen);
+    statistik_ = new Aktionsknopf(a.statistik, rahmen);
+    pause_ = new Aktionsknopf(a.pause, rahmen);
+    hauptmenue_ = new Aktionsknopf(a.hauptmenue, rahmen);
     double x = 12;
     for (QPushButton* knopf : {einstellungen_, tastatur_, statistik_, pause_, hauptmenue_}) {
         const double breite = knopf == hauptmenue_ ? 180 : 130;
@@ -62,12 +64,9 @@ WortSeite::WortSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen), rahme
     }
 
     popup_ = new QMenu(rahmen);
-    popupEinstellungen_ = popup_->addAction(QStringLiteral("Einstellungen"));
-    popupTastatur_ = popup_->addAction(QStringLiteral("Tastatur"));
-    popupStatistik_ = popup_->addAction(QStringLiteral("Fehlerstatistik"));
-    popupPause_ = popup_->addAction(QStringLiteral("Pause"));
+    popup_->addActions({a.einstellungen, a.tastatur, a.statistik, a.pause});
     popup_->addSeparator();
-    popupHauptmenue_ = popup_->addAction(QStringLiteral("Zurück zum Hauptmenü"));
+    popup_->addAction(a.hauptmenue);
     rahmen->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(rahmen, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup_->popup(rahmen_->mapToGlobal(p)); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/masse.h"
+#include "ui/uebungsaktionen.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -31,7 +32,7 @@ protected:
 class WortSeite : public QObject {
     Q_OBJECT
 public:
-    WortSeite(QGroupBox* rahmen, const Masse& m);
+    WortSeite(QGroupBox* rahmen, const Masse& m, const Uebungsaktionen& a);
 
     QGroupBox* rahmen() const { return rahmen_; }
     Zeilenanzeige* zeile() const { return zeile_; }
@@ -45,11 +46,6 @@ public:
     QPushButton* pauseKnopf() const { return pause_; }
     QPushButton* hauptmenueKnopf() const { return hauptmenue_; }
     QMenu* popup() const { return popup_; }
-    QAction* popupEinstellungen() const { return popupEinstellungen_; }
-    QAction* popupTastatur() const { return popupTastatur_; }
-    QAction* popupStatistik() const { return popupStatistik_; }
-    QAction* popupPause() const { return popupPause_; }
-    QAction* popupHauptmenue() const { return popupHauptmenue_; }
 
     // Shows the line and selects `laenge` characters from `start`.
     void zeileZeigen(const QString& text, int start, int laenge);
@@ -67,11 +63,6 @@ private:
     QPushButton* pause_;
     QPushButton* hauptmenue_;
     QMenu* popup_;
-    QAction* popupEinstellungen_;
-    QAction* popupTastatur_;
-    QAction* popupStatistik_;
-    QAction* popupPause_;
-    QAction* popupHauptmenue_;
 };
 
 } // namespace tastwerk::ui

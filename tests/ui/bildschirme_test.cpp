@@ -492,7 +492,7 @@ private slots:
         QFETCH(QString, zeichen);
         QGroupBox rahmen;
         rahmen.resize(784, 216);
-        ui::BuchstabenSeite seite(&rahmen, ui::Masse{});
+        ui::BuchstabenSeite seite(&rahmen, ui::Masse{}, ui::uebungsaktionenAnlegen(&rahmen));
         rahmen.show();
         QFont schrift(QStringLiteral("Times New Roman"));
         schrift.setPointSizeF(800 * 5 / 33); // the stored size of an 800 pixel wide screen
@@ -518,7 +518,7 @@ private slots:
     void markierungGanzNebenGrossemBuchstaben() {
         QGroupBox rahmen;
         rahmen.resize(784, 216);
-        ui::BuchstabenSeite seite(&rahmen, ui::Masse{});
+        ui::BuchstabenSeite seite(&rahmen, ui::Masse{}, ui::uebungsaktionenAnlegen(&rahmen));
         rahmen.show();
         QFont schrift(QStringLiteral("Times New Roman"));
         schrift.setPointSizeF(800 * 5 / 33);

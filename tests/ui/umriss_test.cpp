@@ -51,7 +51,7 @@ private slots:
         // outline where there must be one.
         QGroupBox rahmen;
         rahmen.resize(784, 216);
-        BuchstabenSeite seite(&rahmen, Masse{});
+        BuchstabenSeite seite(&rahmen, Masse{}, uebungsaktionenAnlegen(&rahmen));
         seite.hintergrundSetzen(hintergrund);
         QFont gross(QStringLiteral("Times New Roman"));
         gross.setPixelSize(120);

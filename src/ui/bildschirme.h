@@ -1,0 +1,59 @@
+// Which screen the main window shows: a table says for each screen which framed groups, and whether the
+// welcome text, the logo and the name prompt, are shown; one call switches to a screen.
+#pragma once
+
+#include "ui/masse.h"
+#include "ui/seiten.h"
+
+class QWidget;
+
+namespace tastwerk::ui {
+
+class Begruessungstext;
+
+enum class Bildschirm {
+    Anmeldung,             // the first screen: main menu and keyboard, before and at sign-in
+    Hauptmenue,            // back from an exercise or from the own texts
+    Tastatur,              // "Die Tastatur" of the main menu
+    Einstellungen,         // "Einstellungen" of the main menu
+    Extras,                // "Extras"
+    Benutzerdaten,         // "Benutzer- und Systemdaten"
+    Benutzerdatei,         // the table of all users
+    Schreibregeln,         // in front of the Extras screen
+    Fingergymnastik,       // in front of the Extras screen
+    GesamtstatistikExtras, // the grid of all lessons from the Extras screen
+    EigeneTexte,           // the own-texts screens, which show their own groups
+    EigeneTexteUebung,
+    Hinweistext,          // the introduction of a lesson, before its letter exercise
+    Buchstabenuebung,     // the letter exercise with the keyboard
+    Wortuebung,           // the word exercise with the keyboard
+    Uebungstastatur,      // during an exercise: the keyboard beside it
+    Uebungsstatistik,     // during an exercise: its error statistics in place of the keyboard
+    Uebungseinstellungen, // during an exercise: its settings
+    Gesamtstatistik,      // a passed lesson: its statistics and the grid of all lessons
+};
+
+class Bildschirme {
+public:
+    Bildschirme(const Seiten& seiten, Begruessungstext* begruessung, QWidget* logo, QWidget* namensfeld,
+                QWidget* namensaufforderung, const Masse& m);
+
+    // Shows the screen's parts, hides the others it names and leaves the rest as they are; the parts
+    // the table puts in front are raised.
+    void zeigen(Bildschirm b);
+
+    const Seiten& seiten() const { return seiten_; }
+    Begruessungstext* begruessung() const { return begruessung_; }
+    // Places the welcome text (top, height) and shows it.
+    void begruessungPlatzieren(int oben, int hoehe);
+
+private:
+    Seiten seiten_;
+    Begruessungstext* begruessung_;
+    QWidget* logo_;
+    QWidget* namensfeld_;
+    QWidget* namensaufforderung_;
+    Masse masse_;
+};
+
+} // namespace tastwerk::ui
