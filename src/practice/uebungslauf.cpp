@@ -1,5 +1,7 @@
 #include "practice/uebungslauf.h"
 
+#include "stats/gesamtstatistik.h"
+
 #include <optional>
 
 namespace tastwerk {
@@ -131,6 +133,10 @@ Laufschritt Uebungslauf::taste(Zeichen k, std::int64_t jetztMs) {
         erster = schritt.wort.erster;
         if (schritt.wort.bestanden) {
             ende = Uebungsende::Bestanden;
+            // A lesson passed in its course (a repetition keeps the statistics as they are).
+            if (!schritt.wort.wiederholungBeendet) {
+                schritt.gesamtstatistik = gesamtstatistikEintragen();
+            }
         }
         break;
     case Uebungsart::EigeneTexte:
@@ -204,6 +210,10 @@ Kursposition Uebungslauf::naechstePositionUebernehmen(const Wortschritt& bestand
         ++sitzung_.lektionNr;
     }
     return {sitzung_.lektionNr, sitzung_.uebungsstufe};
+}
+
+Fingerfehlerquoten Uebungslauf::gesamtstatistikEintragen() {
+    return gesamtfehlerstatistik(sitzung_, sitzung_.fingerzaehler, wortuebung_.fingerzaehler());
 }
 
 void Uebungslauf::pauseSetzen(bool an, std::int64_t jetztMs) {

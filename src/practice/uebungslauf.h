@@ -13,9 +13,11 @@
 #include "practice/zeichenzaehlung.h"
 #include "practice/zufall.h"
 #include "session/sitzung.h"
+#include "stats/fehlerstatistik.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace tastwerk {
@@ -53,6 +55,9 @@ struct Laufschritt {
     Wortschritt wort;                           // when the word exercise took it (also after the letter pass)
     const EigeneTexteAnzeige* eigene = nullptr; // when the own-texts exercise took it
     bool ersterAnschlag = false;                // the exercise's clock started with this key
+    // A passed word exercise (not a repetition's): the lesson's error rates per finger from both
+    // exercises, recorded into the overall statistics.
+    std::optional<Fingerfehlerquoten> gesamtstatistik;
 };
 
 // The course position after a passed word exercise.
@@ -100,6 +105,9 @@ public:
     // After a passed word exercise: where the learner goes on (the lesson rises unless it is the last,
     // the stage is the letter exercise), taken over into the session.
     Kursposition naechstePositionUebernehmen(const Wortschritt& bestanden);
+    // Records the error rates per finger of the letter and the word exercise together for the learner's
+    // lesson into the overall statistics and returns them.
+    Fingerfehlerquoten gesamtstatistikEintragen();
 
     void pauseSetzen(bool an, std::int64_t jetztMs);
     bool pausiert() const { return ansicht_ == Ansicht::Pause; }

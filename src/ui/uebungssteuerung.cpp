@@ -183,7 +183,7 @@ void Uebungssteuerung::uebungen(Zeichen k) {
         buchstabeGetippt(schritt, k);
         break;
     case Uebungsart::Wortuebung:
-        wortGetippt(schritt.wort);
+        wortGetippt(schritt);
         break;
     case Uebungsart::EigeneTexte:
         if (schritt.eigene != nullptr) {

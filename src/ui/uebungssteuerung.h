@@ -94,8 +94,9 @@ public:
     void eigeneTexteZeigen(const EigeneTexteAnzeige& anzeige);
     // Shows the lesson error statistics in place of the keyboard.
     void fehlerstatistikAktivieren();
-    // Records the lesson's rates per finger and shows the grid of all lessons.
-    void gesamtfehlerstatistik();
+    // Shows the lesson's rates per finger, recorded into the overall statistics, and the grid of all
+    // lessons.
+    void gesamtfehlerstatistik(const Fingerfehlerquoten& quoten);
     // The overall statistics from the Extras screen.
     void fehlerstatistikextras();
 
@@ -117,11 +118,11 @@ private:
     // Keys typed while the error sound played, taken once it has ended.
     void wartendeTastenNehmen();
     void buchstabeGetippt(const Laufschritt& schritt, Zeichen k);
-    void wortGetippt(const Wortschritt& schritt);
+    void wortGetippt(const Laufschritt& schritt);
     // The practice run's report of an ended exercise, as a row of the learning history.
     void berichtAufzeichnen(const Uebungsbericht& bericht);
     void wortZeigen();
-    void wortBestanden(const Wortschritt& schritt);
+    void wortBestanden(const Laufschritt& schritt);
     void statistikAusZaehlern(const Fingerzaehler& zaehler);
     void rasterFuellen();
     void buchstabeZeigen();

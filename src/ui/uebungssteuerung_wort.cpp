@@ -51,7 +51,8 @@ void Uebungssteuerung::wortuebungEinrichten() {
     fenster_->setFocus();
 }
 
-void Uebungssteuerung::wortGetippt(const Wortschritt& schritt) {
+void Uebungssteuerung::wortGetippt(const Laufschritt& lauf) {
+    const Wortschritt& schritt = lauf.wort;
     if (schritt.erster) {
         a_.freigeben(true);
     }
@@ -60,7 +61,7 @@ void Uebungssteuerung::wortGetippt(const Wortschritt& schritt) {
     }
     wortZeigen();
     if (schritt.bestanden) {
-        wortBestanden(schritt);
+        wortBestanden(lauf);
     }
 }
 
@@ -77,7 +78,8 @@ void Uebungssteuerung::wortZeigen() {
     }
 }
 
-void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
+void Uebungssteuerung::wortBestanden(const Laufschritt& lauf) {
+    const Wortschritt& schritt = lauf.wort;
     WortSeite& w = p_.wort;
     w.lernziel()->clear();
     w.lernziel()->hide();
@@ -90,7 +92,10 @@ void Uebungssteuerung::wortBestanden(const Wortschritt& schritt) {
         return;
     }
     s_.uebungsstufe = 0;
-    gesamtfehlerstatistik();
+    // The practice run has recorded the lesson's rates into the overall statistics.
+    if (lauf.gesamtstatistik) {
+        gesamtfehlerstatistik(*lauf.gesamtstatistik);
+    }
     p_.status.hide();
     QMessageBox::information(fenster_, QApplication::applicationName(),
                              QString::fromUtf8(HinweisNachLektion));
@@ -119,7 +124,7 @@ void Uebungssteuerung::rasterFuellen() {
     }
 }
 
-void Uebungssteuerung::gesamtfehlerstatistik() {
+void Uebungssteuerung::gesamtfehlerstatistik(const Fingerfehlerquoten& quoten) {
     const Seiten& seiten = b_.seiten();
     const bool ausExtras = lauf_.ansicht() == Ansicht::Gesamtstatistik;
     // 1. and 2.
@@ -127,9 +132,7 @@ void Uebungssteuerung::gesamtfehlerstatistik() {
         obenSetzen(seiten.fehlerraster, masse_.h(1, 120));
     }
     // 3. to 5. The lesson's rates from both exercises' counters together.
-    const Fingerzaehler& wort = lauf_.wortuebung().fingerzaehler();
-    const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, wort);
-    const Fingerfehlerquoten quoten = tastwerk::gesamtfehlerstatistik(s_, s_.fingerzaehler, wort);
+    const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, lauf_.wortuebung().fingerzaehler());
     if (!ausExtras) {
         p_.statistik.fehlerstatistik(s_.lektionNr, quoten, anschlaegeVon(gesamt), fehlerVon(gesamt));
     }
@@ -144,7 +147,7 @@ void Uebungssteuerung::fehlerstatistikextras() {
     lauf_.ansichtSetzen(Ansicht::Gesamtstatistik);
     // The grid stands in front of the Extras screen, which waits hidden behind it.
     obenSetzen(b_.seiten().fehlerraster, masse_.h(50, 261));
-    gesamtfehlerstatistik();
+    gesamtfehlerstatistik(lauf_.gesamtstatistikEintragen());
 }
 
 } // namespace tastwerk::ui

@@ -1,6 +1,8 @@
+#include "course/lektionswahl.h"
 #include "fakes.h"
 #include "keyboard/zeichenmenge.h"
 #include "practice/uebungslauf.h"
+#include "stats/gesamtstatistik.h"
 
 #include <gtest/gtest.h>
 
@@ -177,6 +179,61 @@ TEST_F(Lauffixture, DieBestandeneWortuebungNenntDieNaechsteLektion) {
     EXPECT_EQ(p.lektion, 2);
     EXPECT_EQ(p.stufe, 0);
     EXPECT_EQ(sitzung.lektionNr, 2);
+}
+
+// The word exercise of lesson `lektion` typed through to its pass, one error on the way.
+Laufschritt wortuebungBestehen(Lauffixture& f, int lektion) {
+    f.sitzung.lektionNr = lektion;
+    f.sitzung.uebungsstufe = 1;
+    f.sitzung.wunschAnschlaege = 0;
+    f.lauf.wortuebungEinrichten();
+    Laufschritt s = f.tippen('x');
+    s = f.tippen(f.lauf.sollzeichen() == 'a' ? 's' : 'a', 100);
+    for (int k = 0; k < 2000 && !s.wort.bestanden; ++k) {
+        s = f.tippen(f.lauf.sollzeichen(), 100);
+    }
+    return s;
+}
+
+TEST_F(Lauffixture, DieBestandeneWortuebungTraegtDieLektionInDieGesamtstatistikEin) {
+    for (auto& finger : sitzung.fehlerquoten) {
+        finger.fill(KeinWert);
+    }
+    const Laufschritt s = wortuebungBestehen(*this, 1);
+    ASSERT_TRUE(s.wort.bestanden);
+    ASSERT_TRUE(s.gesamtstatistik.has_value());
+    const Fingerfehlerquoten erwartet =
+        statistikberechnen(zusammenzaehlen(sitzung.fingerzaehler, lauf.wortuebung().fingerzaehler()));
+    EXPECT_EQ(*s.gesamtstatistik, erwartet);
+    int eingetragen = 0;
+    for (std::size_t f = 0; f < erwartet.size(); ++f) {
+        EXPECT_EQ(sitzung.fehlerquoten[f][0], gespeicherteQuote(erwartet[f])) << "Finger " << f;
+        EXPECT_EQ(sitzung.fehlerquoten[f][1], KeinWert) << "another lesson, finger " << f;
+        eingetragen += sitzung.fehlerquoten[f][0] != 0 ? 1 : 0;
+    }
+    EXPECT_GE(eingetragen, 1); // the error shows in its finger's rate
+}
+
+TEST_F(Lauffixture, EineBestandeneWiederholungLaesstDieGesamtstatistikStehen) {
+    sitzung.lektionNr = 5;
+    sitzung.uebungsstufe = 0;
+    sitzung.wiederholungsLektion = 1;
+    sitzung.wiederholungsStufe = 1;
+    for (auto& finger : sitzung.fehlerquoten) {
+        finger.fill(KeinWert);
+    }
+    wiederholungBeginnen(sitzung);
+    ASSERT_TRUE(sitzung.wiederholungAktiv);
+    const int lektion = sitzung.lektionNr;
+    Laufschritt s = wortuebungBestehen(*this, lektion);
+    ASSERT_TRUE(s.wort.bestanden);
+    EXPECT_TRUE(s.wort.wiederholungBeendet);
+    EXPECT_FALSE(s.gesamtstatistik.has_value());
+    for (const auto& finger : sitzung.fehlerquoten) {
+        for (std::uint8_t wert : finger) {
+            EXPECT_EQ(wert, KeinWert);
+        }
+    }
 }
 
 TEST_F(Lauffixture, EinEigenerTextBerichtetBeimNeuanfangUndAmTextende) {
