@@ -20,28 +20,30 @@ struct Zeile {
     std::string_view teile;
 };
 
+// clang-format off
 constexpr std::array Tabelle{
-    //                                      HM TA EI BD BF EX HI BU WU FS FR E0 E1 E2 FG SR BG LO NF
-    Zeile{Bildschirm::Anmeldung, "z  V  -  -  -  -  -  -  -  -  -  -  -  -  -  -  z  .  ."},
-    Zeile{Bildschirm::Hauptmenue, "z  z  -  -  -  -  -  -  -  -  -  -  -  -  -  -  z  z  ."},
-    Zeile{Bildschirm::Tastatur, ".  V  -  -  -  -  .  .  .  -  -  .  .  .  -  -  z  .  ."},
-    Zeile{Bildschirm::Einstellungen, ".  -  z  -  -  -  .  .  .  .  -  -  -  -  -  -  z  .  ."},
-    Zeile{Bildschirm::Extras, ".  -  -  -  -  V  .  .  .  .  -  .  .  .  -  -  z  .  ."},
-    Zeile{Bildschirm::Benutzerdaten, ".  -  -  V  -  -  .  .  .  .  -  -  -  -  -  -  z  .  ."},
-    Zeile{Bildschirm::Benutzerdatei, ".  -  -  -  V  -  .  -  .  .  .  .  .  .  .  .  .  .  -"},
-    Zeile{Bildschirm::Schreibregeln, ".  .  .  .  .  -  .  .  .  .  .  .  .  .  .  V  -  .  ."},
-    Zeile{Bildschirm::Fingergymnastik, ".  .  .  .  .  -  .  .  .  .  .  .  .  .  V  .  -  .  ."},
-    Zeile{Bildschirm::GesamtstatistikExtras, ".  -  .  -  .  -  .  .  -  -  V  .  .  .  .  .  .  .  ."},
-    Zeile{Bildschirm::EigeneTexte, "-  -  -  -  -  -  .  .  .  .  -  .  .  .  -  -  -  .  ."},
-    Zeile{Bildschirm::EigeneTexteUebung, "-  z  -  -  -  -  .  .  .  -  .  .  .  .  .  .  -  -  ."},
-    Zeile{Bildschirm::Hinweistext, "-  -  -  -  -  -  V  .  .  -  -  -  -  -  -  -  -  -  -"},
-    Zeile{Bildschirm::Buchstabenuebung, ".  z  .  .  .  .  -  z  .  .  .  .  .  .  .  .  .  .  ."},
-    Zeile{Bildschirm::Wortuebung, "-  z  -  -  -  -  -  -  z  -  -  -  -  -  -  -  -  -  ."},
-    Zeile{Bildschirm::Uebungstastatur, ".  V  -  .  .  .  .  .  .  -  .  .  .  .  .  .  .  .  ."},
-    Zeile{Bildschirm::Uebungsstatistik, ".  -  -  .  .  .  .  .  .  V  .  .  .  .  .  .  -  .  ."},
-    Zeile{Bildschirm::Uebungseinstellungen, ".  -  V  .  .  .  .  .  .  -  .  .  .  .  .  .  .  .  ."},
-    Zeile{Bildschirm::Gesamtstatistik, ".  -  .  .  .  .  .  .  -  z  V  .  .  .  .  .  .  .  ."},
+    //                                        HM TA EI BD BF EX HI BU WU FS FR E0 E1 E2 FG SR BG LO NF
+    Zeile{Bildschirm::Anmeldung,              "z  V  -  -  -  -  -  -  -  -  -  -  -  -  -  -  z  .  ."},
+    Zeile{Bildschirm::Hauptmenue,             "z  z  -  -  -  -  -  -  -  -  -  -  -  -  -  -  z  z  ."},
+    Zeile{Bildschirm::Tastatur,               ".  V  -  -  -  -  .  .  .  -  -  .  .  .  -  -  z  .  ."},
+    Zeile{Bildschirm::Einstellungen,          ".  -  z  -  -  -  .  .  .  .  -  -  -  -  -  -  z  .  ."},
+    Zeile{Bildschirm::Extras,                 ".  -  -  -  -  V  .  .  .  .  -  .  .  .  -  -  z  .  ."},
+    Zeile{Bildschirm::Benutzerdaten,          ".  -  -  V  -  -  .  .  .  .  -  -  -  -  -  -  z  .  ."},
+    Zeile{Bildschirm::Benutzerdatei,          ".  -  -  -  V  -  .  -  .  .  .  .  .  .  .  .  .  .  -"},
+    Zeile{Bildschirm::Schreibregeln,          ".  .  .  .  .  -  .  .  .  .  .  .  .  .  .  V  -  .  ."},
+    Zeile{Bildschirm::Fingergymnastik,        ".  .  .  .  .  -  .  .  .  .  .  .  .  .  V  .  -  .  ."},
+    Zeile{Bildschirm::GesamtstatistikExtras,  ".  -  .  -  .  -  .  .  -  -  V  .  .  .  .  .  .  .  ."},
+    Zeile{Bildschirm::EigeneTexte,            "-  -  -  -  -  -  .  .  .  .  -  .  .  .  -  -  -  .  ."},
+    Zeile{Bildschirm::EigeneTexteUebung,      "-  z  -  -  -  -  .  .  .  -  .  .  .  .  .  .  -  -  ."},
+    Zeile{Bildschirm::Hinweistext,            "-  -  -  -  -  -  V  .  .  -  -  -  -  -  -  -  -  -  -"},
+    Zeile{Bildschirm::Buchstabenuebung,       ".  z  .  .  .  .  -  z  .  .  .  .  .  .  .  .  .  .  ."},
+    Zeile{Bildschirm::Wortuebung,             "-  z  -  -  -  -  -  -  z  -  -  -  -  -  -  -  -  -  ."},
+    Zeile{Bildschirm::Uebungstastatur,        ".  V  -  .  .  .  .  .  .  -  .  .  .  .  .  .  .  .  ."},
+    Zeile{Bildschirm::Uebungsstatistik,       ".  -  -  .  .  .  .  .  .  V  .  .  .  .  .  .  -  .  ."},
+    Zeile{Bildschirm::Uebungseinstellungen,   ".  -  V  .  .  .  .  .  .  -  .  .  .  .  .  .  .  .  ."},
+    Zeile{Bildschirm::Gesamtstatistik,        ".  -  .  .  .  .  .  .  -  z  V  .  .  .  .  .  .  .  ."},
 };
+// clang-format on
 
 constexpr bool tabelleVollstaendig() {
     for (std::size_t k = 0; k < Tabelle.size(); ++k) {

@@ -23,14 +23,14 @@ enum class Bildschirm {
     Fingergymnastik,       // in front of the Extras screen
     GesamtstatistikExtras, // the grid of all lessons from the Extras screen
     EigeneTexte,           // the own-texts screens, which show their own groups
-    EigeneTexteUebung,
-    Hinweistext,          // the introduction of a lesson, before its letter exercise
-    Buchstabenuebung,     // the letter exercise with the keyboard
-    Wortuebung,           // the word exercise with the keyboard
-    Uebungstastatur,      // during an exercise: the keyboard beside it
-    Uebungsstatistik,     // during an exercise: its error statistics in place of the keyboard
-    Uebungseinstellungen, // during an exercise: its settings
-    Gesamtstatistik,      // a passed lesson: its statistics and the grid of all lessons
+    EigeneTexteUebung,     // practising an own text
+    Hinweistext,           // the introduction of a lesson, before its letter exercise
+    Buchstabenuebung,      // the letter exercise with the keyboard
+    Wortuebung,            // the word exercise with the keyboard
+    Uebungstastatur,       // during an exercise: the keyboard beside it
+    Uebungsstatistik,      // during an exercise: its error statistics in place of the keyboard
+    Uebungseinstellungen,  // during an exercise: its settings
+    Gesamtstatistik,       // a passed lesson: its statistics and the grid of all lessons
 };
 
 class Bildschirme {
