@@ -182,6 +182,19 @@ void EinstellungenSeite::trackBar3Change(int position) {
     wiederholungText_->setText(QStringLiteral("Buchstaben zu %1 %").arg(position));
 }
 
+void EinstellungenSeite::berichtigungAnzeigen() {
+    berichtigung_->setChecked(sitzung_.berichtigungErzwingen == 1);
+    nurZaehlen_->setChecked(sitzung_.berichtigungErzwingen == 0);
+}
+
+void EinstellungenSeite::fuerUebung(int uebung) {
+    schriftZiele_[static_cast<std::size_t>(uebung)]->setChecked(true);
+}
+
+void EinstellungenSeite::stimmeFreigeben(bool frei) {
+    stimme_->setEnabled(frei);
+}
+
 void EinstellungenSeite::zielTexteAktualisieren() {
     anschlagText_->setText(QStringLiteral("Anschläge pro Minute: %1").arg(sitzung_.wunschAnschlaege));
     fehlerText_->setText(fehlerratenText(sitzung_.wunschFehlerrate));

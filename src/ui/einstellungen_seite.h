@@ -59,6 +59,13 @@ public:
 
     // The two goal labels from the session's values.
     void zielTexteAktualisieren();
+    // The correction mode's radio buttons from the session's value.
+    void berichtigungAnzeigen();
+    // What the settings are opened for during practice: the font of exercise `uebung` (0 letter, 1 word,
+    // 2 own texts) is the one "Schriftart..." changes; the voice can be switched only in the letter
+    // exercise and outside the exercises.
+    void fuerUebung(int uebung);
+    void stimmeFreigeben(bool frei);
 
     // The colour dialog for finger colour k, preset with its colour; a colour equal to the letter panel's
     // background is refused and the old colour stays.

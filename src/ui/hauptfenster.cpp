@@ -273,8 +273,7 @@ bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
 }
 
 void Hauptfenster::einstellungenaktiviert() {
-    einstellungen_->berichtigung()->setChecked(sitzung_.berichtigungErzwingen == 1);
-    einstellungen_->nurZaehlen()->setChecked(sitzung_.berichtigungErzwingen == 0);
+    einstellungen_->berichtigungAnzeigen();
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
     obenSetzen(seiten_.einstellungen, masse_.h(0.2));

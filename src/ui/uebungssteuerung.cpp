@@ -111,7 +111,7 @@ void Uebungssteuerung::startvorbereiten() {
     BuchstabenSeite& b = p_.buchstaben;
     // 1.
     b.markierung()->clear();
-    p_.einstellungen.schriftZiele()[0]->setChecked(true);
+    p_.einstellungen.fuerUebung(0);
     a.menueleisteFreigeben(false);
     // 2.
     b.lernziel()->setText(QStringLiteral("Lernziel erreicht zu 0.0 %"));
@@ -332,7 +332,7 @@ void Uebungssteuerung::tastatur() {
 }
 
 void Uebungssteuerung::buchstabenuebungAbbruch() {
-    p_.einstellungen.stimme()->setEnabled(true);
+    p_.einstellungen.stimmeFreigeben(true);
     if (pausiert()) {
         bpause();
     }

@@ -21,7 +21,7 @@ void Uebungssteuerung::eigeneTexteGestartet() {
     }
     p_.status.fehler()->setText(QStringLiteral("Fehler: 0"));
     Statusleiste::setRot(p_.status.fehler(), false);
-    p_.einstellungen.schriftZiele()[2]->setChecked(true);
+    p_.einstellungen.fuerUebung(2);
     p_.status.tempoLeeren();
     fenster_->setFocus();
 }

@@ -71,7 +71,7 @@ void Uebungssteuerung::einstellungenUmschalten(bool offen) {
     EigeneTexteSeite& e = p_.eigene;
     const bool eigene = lauf_.art() == Uebungsart::EigeneTexte;
     if (eigene) {
-        p_.einstellungen.stimme()->setEnabled(false);
+        p_.einstellungen.stimmeFreigeben(false);
         e.neuAnfangenKnopf()->setEnabled(!offen);
         e.pauseKnopf()->setEnabled(!offen);
         e.einstellungenKnopf()->setText(offen ? QStringLiteral("Weiter üben")
@@ -132,8 +132,7 @@ void Uebungssteuerung::takt() {
     }
     // 8.
     if (lauf_.einstellungenOffen()) {
-        p_.einstellungen.berichtigung()->setChecked(s_.berichtigungErzwingen == 1);
-        p_.einstellungen.nurZaehlen()->setChecked(s_.berichtigungErzwingen == 0);
+        p_.einstellungen.berichtigungAnzeigen();
     }
 }
 

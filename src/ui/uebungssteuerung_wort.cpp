@@ -23,8 +23,8 @@ namespace tastwerk::ui {
 void Uebungssteuerung::wortuebungEinrichten() {
     WortSeite& w = p_.wort;
     // 1.
-    p_.einstellungen.stimme()->setEnabled(false);
-    p_.einstellungen.schriftZiele()[1]->setChecked(true);
+    p_.einstellungen.stimmeFreigeben(false);
+    p_.einstellungen.fuerUebung(1);
     // 3.
     w.wiederholung()->clear();
     zufallSaeen();
