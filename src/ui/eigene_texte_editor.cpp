@@ -6,7 +6,6 @@
 #include "ui/texteditor.h"
 
 #include "platform/datei.h"
-#include "platform/zeichensatz.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,14 +14,12 @@
 #include <QMessageBox>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tastwerk::ui {
 
 namespace {
 
 const QString Dateifilter = QStringLiteral("Text Dateien (*.TXT)");
-constexpr std::size_t SchriftnameLaenge = 31;
 
 // Paths go to the core as the file system spells them.
 std::string dateiname(const QString& pfad) {
@@ -87,25 +84,10 @@ QString EigeneTexteEditor::geaenderteDatei() const {
 }
 
 void EigeneTexteEditor::schriftAendern() {
-    // The stored font at the stored size, as the dialog knows it; the editor shows it scaled.
-    const QFont bisher = gespeicherteSchriftart(
-        sitzung_.schriftarten[2], masse_.punkte(sitzung_.schriftgroessen[2]), sitzung_.schriftstil3);
-    const std::optional<QFont> neu = schriftWaehlen(dialogVorgabe(bisher));
-    if (!neu) {
-        return;
+    if (schriftWaehlenUndSpeichern(sitzung_, Schrifttext::EigeneTexte, masse_.dpi, schriftWaehlen,
+                                   fenster_)) {
+        emit schriftGeaendert();
     }
-    // A name the user record cannot hold keeps the old font name.
-    if (const auto name = utf8ZuCp1252(zuSpeichernderName(*neu, bisher).toStdString());
-        name && !name->empty()) {
-        sitzung_.schriftarten[2] = name->substr(0, SchriftnameLaenge);
-    }
-    if (neu->pointSizeF() > 0) {
-        // Stored for 96 dpi, so that this screen shows the chosen size again.
-        const double gespeichert = std::ceil(neu->pointSizeF() * masse_.dpi / 96.0 - 1e-9);
-        sitzung_.schriftgroessen[2] = static_cast<std::uint8_t>(std::clamp(gespeichert, 1.0, 255.0));
-    }
-    sitzung_.schriftstil3 = static_cast<std::uint8_t>((neu->bold() ? 1 : 0) + (neu->italic() ? 2 : 0));
-    emit schriftGeaendert();
 }
 
 std::optional<EigenerText> EigeneTexteEditor::lesen(const QString& pfad) {

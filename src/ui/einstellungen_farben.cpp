@@ -17,7 +17,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace tastwerk::ui {
@@ -136,14 +135,9 @@ void EinstellungenSeite::standardfarben() {
     emit farbenGeaendert();
 }
 
-QFont EinstellungenSeite::gespeicherteSchrift(int k) const {
-    const std::uint8_t stil = k == 1 ? sitzung_.schriftstil2 : k == 2 ? sitzung_.schriftstil3 : 0;
-    return gespeicherteSchriftart(sitzung_.schriftarten[k], sitzung_.schriftgroessen[k], stil);
-}
-
 void EinstellungenSeite::schriftenAnzeigen() {
     for (int k = 0; k < 3; ++k) {
-        QFont schrift = gespeicherteSchrift(k);
+        QFont schrift = schriftDesTextes(sitzung_, Schrifttext(k), dpi_);
         schrift.setPointSize(10);
         schriftSetzen(schriftTexte_[k], schrift);
         schriftTexte_[k]->setText(QString::fromStdString(cp1252ZuUtf8(sitzung_.schriftarten[k])));
@@ -163,33 +157,10 @@ int EinstellungenSeite::schriftZiel() const {
 }
 
 void EinstellungenSeite::schriftAendern() {
-    const int k = schriftZiel();
-    const QFont bisher = gespeicherteSchrift(k);
-    const std::optional<QFont> gewaehlt = schriftWaehlen(dialogVorgabe(bisher));
-    if (!gewaehlt) {
-        return;
+    if (schriftWaehlenUndSpeichern(sitzung_, Schrifttext(schriftZiel()), dpi_, schriftWaehlen, rahmen_)) {
+        schriftenAnzeigen();
+        emit schriftenGeaendert();
     }
-    const QString familie = zuSpeichernderName(*gewaehlt, bisher);
-    std::optional<std::string> name = utf8ZuCp1252(familie.toStdString());
-    if (!name || name->empty()) {
-        QMessageBox::warning(
-            rahmen_, QApplication::applicationName(),
-            QStringLiteral("Der Name der Schriftart \"%1\" enthält Zeichen, die Tastwerk nicht "
-                           "speichern kann.\n\nBitte wählen Sie eine andere Schriftart!")
-                .arg(familie));
-        return;
-    }
-    name->resize(std::min(name->size(), SchriftartKapazitaet));
-    const double punkte = gewaehlt->pointSizeF() > 0 ? gewaehlt->pointSizeF() : gewaehlt->pixelSize() * 0.75;
-    sitzung_.schriftarten[k] = *name;
-    sitzung_.schriftgroessen[k] = schriftgroesseBegrenzt(std::llround(punkte));
-    if (k == 1) {
-        sitzung_.schriftstil2 = schriftstilVon(*gewaehlt);
-    } else if (k == 2) {
-        sitzung_.schriftstil3 = schriftstilVon(*gewaehlt);
-    }
-    schriftenAnzeigen();
-    emit schriftenGeaendert();
 }
 
 bool EinstellungenSeite::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -31,7 +31,7 @@ QString fehlerratenText(float rate) {
 }
 
 EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
-    : QObject(rahmen), rahmen_(rahmen), sitzung_(sitzung) {
+    : QObject(rahmen), rahmen_(rahmen), sitzung_(sitzung), dpi_(m.dpi) {
     standardDialogeSetzen();
     // Learning goals.
     lernziele_ = new QGroupBox(QStringLiteral("Lernziele"), rahmen);

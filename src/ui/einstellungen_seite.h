@@ -109,12 +109,11 @@ private:
     void N101Click() { fehlerrateGewaehlt(1); }
     void N201Click() { fehlerrateGewaehlt(2); }
     void N31Click() { fehlerrateGewaehlt(3); }
-    // The font of text k as it is stored: name, size and, for the word and own texts, the style.
-    QFont gespeicherteSchrift(int k) const;
     int schriftZiel() const;
 
     QGroupBox* rahmen_;
     Sitzung& sitzung_;
+    double dpi_; // the screen's pixels per inch, for the stored font sizes
     QGroupBox* lernziele_;
     QGroupBox* layoutPlatz_;
     QGroupBox* farben_;

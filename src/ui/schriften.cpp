@@ -2,7 +2,9 @@
 
 #include "platform/zeichensatz.h"
 
+#include <QApplication>
 #include <QFontInfo>
+#include <QMessageBox>
 
 #include <algorithm>
 
@@ -32,9 +34,40 @@ QString zuSpeichernderName(const QFont& gewaehlt, const QFont& gespeichert) {
     return familie;
 }
 
-std::uint8_t schriftstilVon(const QFont& schrift) {
-    const bool fett = schrift.weight() >= QFont::DemiBold;
-    return static_cast<std::uint8_t>((fett ? 1 : 0) + (schrift.italic() ? 2 : 0));
+Schriftwahl alsSchriftwahl(const QFont& gewaehlt, const QString& familie) {
+    Schriftwahl wahl;
+    wahl.name = familie.toStdString();
+    wahl.punkte = gewaehlt.pointSizeF();
+    wahl.pixel = gewaehlt.pixelSize();
+    wahl.fett = gewaehlt.weight() >= QFont::DemiBold;
+    wahl.kursiv = gewaehlt.italic();
+    return wahl;
+}
+
+QFont schriftDesTextes(const Sitzung& sitzung, Schrifttext text, double dpi) {
+    const auto k = static_cast<std::size_t>(text);
+    return gespeicherteSchriftart(sitzung.schriftarten[k],
+                                  angezeigteSchriftgroesse(sitzung.schriftgroessen[k], dpi),
+                                  gespeicherterSchriftstil(sitzung, text));
+}
+
+bool schriftWaehlenUndSpeichern(Sitzung& sitzung, Schrifttext text, double dpi, const Schriftdialog& waehlen,
+                                QWidget* eltern) {
+    const QFont bisher = schriftDesTextes(sitzung, text, dpi);
+    const std::optional<QFont> gewaehlt = waehlen(dialogVorgabe(bisher));
+    if (!gewaehlt) {
+        return false;
+    }
+    const QString familie = zuSpeichernderName(*gewaehlt, bisher);
+    if (!schriftUebernehmen(sitzung, text, alsSchriftwahl(*gewaehlt, familie), dpi)) {
+        QMessageBox::warning(
+            eltern, QApplication::applicationName(),
+            QStringLiteral("Der Name der Schriftart \"%1\" enthält Zeichen, die Tastwerk nicht "
+                           "speichern kann.\n\nBitte wählen Sie eine andere Schriftart!")
+                .arg(familie));
+        return false;
+    }
+    return true;
 }
 
 } // namespace tastwerk::ui

@@ -2,11 +2,17 @@
 // code (0 regular, 1 bold, 2 italic, 3 bold italic).
 #pragma once
 
+#include "session/schriftwahl.h"
+
 #include <QFont>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+
+class QWidget;
 
 namespace tastwerk::ui {
 
@@ -22,7 +28,17 @@ QFont dialogVorgabe(const QFont& gespeichert);
 // family that stands in for it, so OK without a change changes nothing.
 QString zuSpeichernderName(const QFont& gewaehlt, const QFont& gespeichert);
 
-// The style code of a font; bold counts from demi-bold up.
-std::uint8_t schriftstilVon(const QFont& schrift);
+// The dialog's answer as the core takes it, with the family name to store; bold counts from demi-bold up.
+Schriftwahl alsSchriftwahl(const QFont& gewaehlt, const QString& familie);
+
+// The stored font of the text as this screen shows it (stored size by the screen's pixels per inch).
+QFont schriftDesTextes(const Sitzung& sitzung, Schrifttext text, double dpi);
+
+// The font dialog asks, preset with the text's stored font as this screen shows it; the answer is stored
+// by schriftUebernehmen. A name the record cannot hold is reported over eltern and changes nothing.
+// Whether a font was stored (also when it equals the one before); false when cancelled or refused.
+using Schriftdialog = std::function<std::optional<QFont>(const QFont& vorgabe)>;
+bool schriftWaehlenUndSpeichern(Sitzung& sitzung, Schrifttext text, double dpi, const Schriftdialog& waehlen,
+                                QWidget* eltern);
 
 } // namespace tastwerk::ui

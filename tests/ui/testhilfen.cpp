@@ -109,7 +109,7 @@ Meldungsbeantworter::~Meldungsbeantworter() {
     delete timer_;
 }
 
-Testfenster::Testfenster(QSize schirm) : bildschirm(schirm) {
+Testfenster::Testfenster(QSize schirm, double schirmDpi) : bildschirm(schirm), dpi(schirmDpi) {
     datentraeger.frei = 1ull << 30;
     neuStarten();
 }
@@ -122,7 +122,7 @@ void Testfenster::neuStarten() {
     u.datentraeger = &datentraeger;
     u.programmordner = QString::fromStdString(ordner.pfad());
     u.bildschirm = bildschirm;
-    u.dpi = 96;
+    u.dpi = dpi;
     fenster = std::make_unique<ui::Hauptfenster>(u);
     fenster->setGeometry(0, 0, bildschirm.width(), bildschirm.height());
     fenster->show();

@@ -69,7 +69,7 @@ struct Testfenster {
     FesterDatentraeger datentraeger;
     std::unique_ptr<ui::Hauptfenster> fenster;
 
-    explicit Testfenster(QSize bildschirm = {800, 600});
+    explicit Testfenster(QSize bildschirm = {800, 600}, double dpi = 96);
     void neuStarten(); // a new program run on the same folder
     Sitzung& sitzung() { return fenster->sitzung(); }
     std::string datei(const std::string& name) const { return ordner.datei(name); }
@@ -78,6 +78,7 @@ struct Testfenster {
     // "Datei" → "Beenden", answered with Yes: the session is saved and the window closes.
     void beenden();
     QSize bildschirm;
+    double dpi; // the screen's pixels per inch
 };
 
 } // namespace tastwerk::test
