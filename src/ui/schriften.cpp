@@ -22,7 +22,11 @@ QFont gespeicherteSchriftart(const std::string& nameCp1252, int punkte, std::uin
 
 QFont dialogVorgabe(const QFont& gespeichert) {
     QFont vorgabe(gespeichert);
-    vorgabe.setFamily(QFontInfo(gespeichert).family());
+    const QFontInfo info(gespeichert);
+    vorgabe.setFamily(info.family());
+    // The style by the name the font database gives it: the dialog looks its style up by name, and
+    // with Qt's texts in German it would look for "Fett" among "Bold", "Italic", ... and take the first.
+    vorgabe.setStyleName(info.styleName());
     return vorgabe;
 }
 

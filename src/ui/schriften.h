@@ -21,7 +21,8 @@ namespace tastwerk::ui {
 QFont gespeicherteSchriftart(const std::string& nameCp1252, int punkte, std::uint8_t stil);
 
 // The stored font as the font dialog is to show it: where the stored family is not installed, the
-// family that stands in for it (Times New Roman: Liberation Serif); size and style as stored.
+// family that stands in for it (Times New Roman: Liberation Serif), with its style named as that family
+// names it; size and style as stored.
 QFont dialogVorgabe(const QFont& gespeichert);
 
 // The family name to store for the dialog's answer: the stored name stays while the learner keeps the

@@ -6,6 +6,7 @@
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
+#include "ui/qt_deutsch.h"
 #include "ui/schriften.h"
 
 #include <QtTest>
@@ -79,6 +80,9 @@ QFont schrift(const QString& familie, double punkte, int pixel, bool fett, bool 
 class SchriftwahlTest : public QObject {
     Q_OBJECT
 private slots:
+    // The font dialog in German, as the program shows it.
+    void initTestCase() { QVERIFY(ui::qtTexteDeutsch(*qApp).isEmpty()); }
+
     // Each answer once through either button, with the same stored values.
     void beideKnoepfeSpeichernDieGleicheSchrift_data() {
         QTest::addColumn<bool>("editor");
@@ -133,13 +137,17 @@ private slots:
         QTest::addColumn<bool>("editor");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<int>("gespeichert");
+        QTest::addColumn<int>("stil");
         QTest::addColumn<int>("gezeigt");
         for (bool editor : {false, true}) {
             const char* knopf = editor ? "Editor" : "Einstellungen";
-            QTest::addRow("%s: 96 dpi", knopf) << editor << 96.0 << 14 << 14;
+            QTest::addRow("%s: 96 dpi", knopf) << editor << 96.0 << 14 << 0 << 14;
+            QTest::addRow("%s: fett", knopf) << editor << 96.0 << 14 << 1 << 14;
+            QTest::addRow("%s: kursiv", knopf) << editor << 96.0 << 14 << 2 << 14;
+            QTest::addRow("%s: fett kursiv", knopf) << editor << 96.0 << 14 << 3 << 14;
             // Stored sizes that a smaller one would show as large.
-            QTest::addRow("%s: 120 dpi", knopf) << editor << 120.0 << 16 << 12;
-            QTest::addRow("%s: 144 dpi", knopf) << editor << 144.0 << 13 << 8;
+            QTest::addRow("%s: 120 dpi", knopf) << editor << 120.0 << 16 << 1 << 12;
+            QTest::addRow("%s: 144 dpi", knopf) << editor << 144.0 << 13 << 2 << 8;
         }
     }
 
@@ -147,9 +155,10 @@ private slots:
         QFETCH(bool, editor);
         QFETCH(double, dpi);
         QFETCH(int, gespeichert);
+        QFETCH(int, stil);
         QFETCH(int, gezeigt);
         Aufbau a(dpi, std::uint8_t(gespeichert));
-        a.t.sitzung().schriftstil3 = 2;
+        a.t.sitzung().schriftstil3 = std::uint8_t(stil);
         const Gespeichert vorher = eigeneTexteSchrift(a.t.sitzung());
         // The program's own font dialog, answered with OK as it was preset.
         QPushButton* knopf = a.schriftknopf(editor);
@@ -157,7 +166,8 @@ private slots:
             schriftdialogMitOk([&] { QTest::mouseClick(knopf, Qt::LeftButton); });
         QVERIFY(vorgabe);
         QCOMPARE(vorgabe->pointSize(), gezeigt);
-        QVERIFY(vorgabe->italic());
+        QCOMPARE(vorgabe->bold(), stil == 1 || stil == 3);
+        QCOMPARE(vorgabe->italic(), stil >= 2);
         QCOMPARE(eigeneTexteSchrift(a.t.sitzung()), vorher);
     }
 
