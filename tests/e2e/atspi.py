@@ -20,7 +20,7 @@ Aufruf:
 
 MUSTER is a regular expression that must match the whole accessible name. --rolle takes AT-SPI role
 names as pyatspi spells them ("push button", "label", "table cell", "check box", ...). --sekunden N
-sets how long to wait (default 10). --alle also finds elements that are not showing.
+sets how long to wait (default 30: a loaded machine can take that long). --alle also finds elements that are not showing.
 Exit codes: 0 found, 1 not found in time, 2 wrong call or no accessibility bus.
 """
 
@@ -167,7 +167,7 @@ def main():
     p.add_argument("verb", choices=["baum", "warte", "fehlt", "klicke", "text", "wert", "zustand", "mitte", "ausmass", "alle", "ansagen"])
     p.add_argument("muster", nargs="?", default=".*")
     p.add_argument("--rolle")
-    p.add_argument("--sekunden", type=float, default=10)
+    p.add_argument("--sekunden", type=float, default=30)
     p.add_argument("--alle", action="store_true")
     a = p.parse_args()
 
