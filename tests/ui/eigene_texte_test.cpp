@@ -1,95 +1,24 @@
-// The own texts as a learner uses them: a text chosen and previewed, written and saved, changed and
-// saved back, and practised line by line to its end.
-#include "testhilfen.h"
+// The own texts as a learner keeps them: a text chosen and previewed, written and saved, changed and
+// saved back, its characters checked, its font chosen. The exercise on it is in eigene_texte_uebung_test.
+#include "eigene_texte_aufbau.h"
 
 #include "platform/zeichensatz.h"
-#include "ui/eigene_texte_seite.h"
-#include "ui/extras_seite.h"
 #include "ui/leinwand.h"
 #include "ui/seiten.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTextBlock>
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using namespace tastwerk;
 using namespace tastwerk::test;
 
 namespace {
 
-// A signed-in learner in the main window with the screen "Eigene Texte üben" opened from Extras; the
-// file dialogs answer with the paths the test sets.
-struct Aufbau {
-    Testfenster t;
-    ui::Hauptfenster& f;
-    ui::EigeneTexteSeite* seite;
-    QString oeffnen;   // the path the open dialog returns, empty: cancelled
-    QString speichern; // the path the save dialog returns
-    QString geoeffnetIn;
-
-    Aufbau() : f(*t.fenster) {
-        t.anmelden(QStringLiteral("anna")); // makes the folder "Texte"
-        seite = f.eigeneTexte();
-        seite->dateiOeffnen = [this](const QString& o) {
-            geoeffnetIn = o;
-            return oeffnen;
-        };
-        seite->dateiSpeichern = [this](const QString&) { return speichern; };
-        QTest::mouseClick(hauptmenueKnopf(f, QStringLiteral("E&xtras")), Qt::LeftButton);
-        QTest::mouseClick(f.extras()->eigeneTexte(), Qt::LeftButton);
-        QVERIFY(seite->menueRahmen()->isVisible());
-    }
-
-    Sitzung& sitzung() { return t.sitzung(); }
-    std::string texte() const { return t.datei("Texte"); }
-    QString pfad(const std::string& name) const { return QString::fromStdString(texte() + "/" + name); }
-    void schreiben(const std::string& name, const std::string& bytes) const {
-        std::ofstream(texte() + "/" + name, std::ios::binary) << bytes;
-    }
-    std::string lesen(const std::string& name) const {
-        std::ifstream ein(texte() + "/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(ein), {});
-    }
-    void klicken(QWidget* knopf) { QTest::mouseClick(knopf, Qt::LeftButton); }
-    // "Text üben" with the file chosen in the open dialog.
-    void laden(const std::string& name) {
-        oeffnen = pfad(name);
-        klicken(seite->textUebenKnopf());
-        QVERIFY(seite->startKnopf()->isVisible());
-    }
-    // "Text ändern" with the file chosen in the open dialog.
-    void aendern(const std::string& name) {
-        oeffnen = pfad(name);
-        klicken(seite->aendernKnopf());
-        QCOMPARE(seite->geaenderteDatei(), oeffnen);
-    }
-    void starten() { klicken(seite->startKnopf()); }
-    void speichernKlicken() { klicken(seite->speichernKnopf()); }
-    // Types a UTF-8 text into the main window, as the learner does during the exercise.
-    void tippen(const std::string& utf8) { test::tippen(&f, QString::fromStdString(utf8)); }
-    void zeilenende() { tasteDruecken(&f, Qt::Key_Return, QStringLiteral("\r")); }
-    // Types into the editor, a line break with Return.
-    void schreibenImEditor(const QString& text) {
-        QPlainTextEdit* editor = seite->editor();
-        const QStringList zeilen = text.split(QLatin1Char('\n'));
-        for (qsizetype k = 0; k < zeilen.size(); ++k) {
-            if (k > 0) {
-                QTest::keyClick(editor, Qt::Key_Return);
-            }
-            test::tippen(editor, zeilen[k]);
-        }
-    }
-    void ansEnde() { QTest::keyClick(seite->editor(), Qt::Key_End, Qt::ControlModifier); }
-    QString ersteZeile() const { return seite->uebungsfeld()->document()->firstBlock().text(); }
-    QString markiert() const { return seite->uebungsfeld()->textCursor().selectedText(); }
-};
+using Aufbau = EigeneTexteAufbau;
 
 } // namespace
 
@@ -371,95 +300,6 @@ private slots:
         }
         QCOMPARE(a.seite->editor()->toPlainText(), QStringLiteral("mein Text"));
         QVERIFY(!std::filesystem::exists(a.texte() + "/fehlt"));
-    }
-
-    void einzeiligerTextEndetNachReturnMitDerMeldungTextende() {
-        Aufbau a;
-        a.schreiben("kurz.TXT", "ab");
-        a.laden("kurz.TXT");
-        a.starten();
-        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 1"));
-        // A screen reader hears the demanded character and its place in the line.
-        QCOMPARE(a.seite->uebungsfeld()->accessibleName(), QStringLiteral("Übungstext, Stelle 1 von 3: a"));
-        a.tippen("ab");
-        QVERIFY(a.seite->returnHinweis()->isVisible());
-        QCOMPARE(a.seite->uebungsfeld()->accessibleName(),
-                 QStringLiteral("Übungstext, Stelle 3 von 3: Return"));
-        // At the line end only Return moves on.
-        a.tippen("x");
-        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
-        QVERIFY(!a.seite->uebung()->textendeErreicht());
-        QSignalSpy ende(a.seite, &ui::EigeneTexteSeite::textendeErreicht);
-        Meldungsantwort ok(QMessageBox::Ok);
-        a.zeilenende();
-        QVERIFY(ok.beantwortet());
-        QCOMPARE(ok.titel(), QStringLiteral("Textende"));
-        QCOMPARE(ok.text(), QStringLiteral("\nSie haben das Textende erreicht!\n"));
-        QCOMPARE(ende.count(), 1);
-        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
-        QVERIFY(!a.seite->returnHinweis()->isVisible());
-        // Further keys change nothing.
-        a.tippen("a");
-        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
-    }
-
-    void eineZeileMit300ZeichenWirdBisZuIhremEndeGezeigt() {
-        Aufbau a;
-        std::string zeile;
-        for (int k = 0; k < 300; ++k) {
-            zeile += char('a' + k % 26);
-        }
-        a.schreiben("lang.TXT", zeile + "\r\n");
-        a.laden("lang.TXT");
-        QCOMPARE(a.seite->zaehlung()->text(), QStringLiteral("Zeilen: 1   Zeichen: 120"));
-        a.starten();
-        a.tippen(zeile.substr(0, 299));
-        QCOMPARE(a.markiert(), QString(QLatin1Char(zeile[299])));
-        QCOMPARE(a.seite->uebung()->textposition(), 300u);
-        // The box has scrolled along to the mark.
-        QVERIFY(a.seite->uebungsfeld()->horizontalScrollBar()->value() > 0);
-        a.tippen(zeile.substr(299));
-        QVERIFY(a.seite->returnHinweis()->isVisible());
-        Meldungsantwort ok(QMessageBox::Ok);
-        a.zeilenende();
-        QVERIFY(ok.beantwortet());
-        QCOMPARE(a.seite->uebung()->anschlaege(), 301u);
-        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
-    }
-
-    void neuAnfangenInDerMitteBeginntBeiZeileEins() {
-        Aufbau a;
-        a.schreiben("drei.TXT", "eins\r\nzwei\r\ndrei\r\n");
-        a.laden("drei.TXT");
-        a.starten();
-        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
-        a.tippen("eins");
-        a.zeilenende();
-        a.tippen("zx");
-        QCOMPARE(a.ersteZeile(), QStringLiteral("zwei"));
-        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 1u);
-
-        QSignalSpy neu(a.seite, &ui::EigeneTexteSeite::neuBegonnen);
-        a.klicken(a.seite->neuAnfangenKnopf());
-        QCOMPARE(neu.count(), 1);
-        QCOMPARE(a.seite->zeilenanzeige()->text(), QStringLiteral("Zeile 1 von 3"));
-        QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("eins\nzwei\ndrei"));
-        QCOMPARE(a.markiert(), QStringLiteral("e"));
-        QCOMPARE(a.seite->uebung()->anschlaege(), 0u);
-        QCOMPARE(a.seite->uebung()->fehlerzaehler(), 0u);
-        QCOMPARE(a.seite->uebung()->textzeile(), 0u);
-    }
-
-    void klickInsUebungsfeldVerlangtEinePauseUndLaesstDieMarke() {
-        Aufbau a;
-        a.schreiben("text.TXT", "abc");
-        a.laden("text.TXT");
-        a.starten();
-        a.tippen("a");
-        QSignalSpy pause(a.seite, &ui::EigeneTexteSeite::pauseVerlangt);
-        QTest::mouseClick(a.seite->uebungsfeld()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(pause.count(), 1);
-        QCOMPARE(a.markiert(), QStringLiteral("b"));
     }
 
     void umschaltReturnMachtEinenGewoehnlichenZeilenumbruch_data() {
