@@ -143,6 +143,11 @@ Laufschritt Uebungslauf::taste(Zeichen k, std::int64_t jetztMs) {
         if (eigene_ == nullptr) {
             break;
         }
+        // Paused, the text stands still as the lessons do: a key neither moves on nor counts.
+        if (pausiert()) {
+            schritt.abgewiesen = true;
+            break;
+        }
         schritt.eigene = &eigene_->taste(k);
         erster = schritt.eigene->uebungsbeginn;
         if (schritt.eigene->textende) {

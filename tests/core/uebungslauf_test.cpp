@@ -262,6 +262,23 @@ TEST_F(Lauffixture, EinEigenerTextBerichtetBeimNeuanfangUndAmTextende) {
     EXPECT_EQ(berichte[1].fehler, 0u);
 }
 
+TEST_F(Lauffixture, EinEigenerTextNimmtInDerPauseKeineTaste) {
+    EigeneTexteUebung text({"abc"}, sitzung, klang);
+    lauf.eigeneTexteBeginnen(text);
+    tippen(ZeichenStartaufforderung);
+    tippen('a', 2000);
+    lauf.pauseSetzen(true, jetzt);
+    EXPECT_TRUE(tippen('b', 60000).abgewiesen);
+    EXPECT_TRUE(tippen('x').abgewiesen);
+    EXPECT_EQ(text.anschlaege(), 1u);
+    EXPECT_EQ(text.fehlerzaehler(), 0u);
+    EXPECT_EQ(text.anzeige().markierung, 1u) << "the mark stays on the b";
+    lauf.pauseSetzen(false, jetzt);
+    EXPECT_FALSE(tippen('b').abgewiesen);
+    EXPECT_EQ(text.anschlaege(), 2u);
+    EXPECT_EQ(text.anzeige().markierung, 2u);
+}
+
 struct Anschlagfall {
     const char* name;
     Zeichen zeichen;
