@@ -6,10 +6,11 @@
 namespace tastwerk::ui {
 
 EigeneTexteSeite::EigeneTexteSeite(QGroupBox* menue, QGroupBox* unten, QGroupBox* uebung, Sitzung& sitzung,
-                                   Klang& klang, const Masse& m, QWidget* fenster)
+                                   Klang& klang, const Masse& m, const Uebungsaktionen& aktionen,
+                                   QWidget* fenster)
     : QObject(menue), sitzung_(sitzung), masse_(m), menue_(new EigeneTexteMenue(menue, m, this)),
       editor_(new EigeneTexteEditor(unten, sitzung, m, fenster, this)),
-      uebung_(new EigeneTexteUebungsansicht(uebung, sitzung, klang, m, fenster, this)),
+      uebung_(new EigeneTexteUebungsansicht(uebung, sitzung, klang, m, aktionen, fenster, this)),
       dateiOeffnen(editor_->dateiOeffnen), dateiSpeichern(editor_->dateiSpeichern),
       schriftWaehlen(editor_->schriftWaehlen) {
     schriftAnwenden();

@@ -15,9 +15,10 @@ class EigeneTexteSeite : public QObject {
     Q_OBJECT
 public:
     // menue: the first screen with the four buttons; unten: the editor and preview below it;
-    // uebung: the exercise. The groups are placed here; fenster is the parent of the dialogs.
+    // uebung: the exercise, whose buttons show `aktionen`. The groups are placed here; fenster is the
+    // parent of the dialogs.
     EigeneTexteSeite(QGroupBox* menue, QGroupBox* unten, QGroupBox* uebung, Sitzung& sitzung, Klang& klang,
-                     const Masse& m, QWidget* fenster);
+                     const Masse& m, const Uebungsaktionen& aktionen, QWidget* fenster);
 
 private:
     // Declared before the dialogs below, which refer to the editor's.

@@ -1,6 +1,7 @@
 #include "ui/eigene_texte_uebungsansicht.h"
 
 #include "platform/zeichensatz.h"
+#include "ui/aktionsknopf.h"
 #include "ui/zugaenglichkeit.h"
 
 #include <QContextMenuEvent>
@@ -69,8 +70,10 @@ void Uebungsfeld::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 EigeneTexteUebungsansicht::EigeneTexteUebungsansicht(QGroupBox* rahmen, Sitzung& sitzung, Klang& klang,
-                                                     const Masse& m, QWidget* fenster, QObject* eltern)
-    : QObject(eltern), sitzung_(sitzung), klang_(klang), fenster_(fenster), rahmen_(rahmen) {
+                                                     const Masse& m, const Uebungsaktionen& aktionen,
+                                                     QWidget* fenster, QObject* eltern)
+    : QObject(eltern), sitzung_(sitzung), klang_(klang), aktionen_(aktionen), fenster_(fenster),
+      rahmen_(rahmen) {
     const int oben = m.h(0.01);
     // The exercise ends above the on-screen keyboard at 5/13 of the screen height.
     const int hoehe = std::max(m.s(150), m.h(5, 13) - oben - m.s(4));
@@ -106,17 +109,18 @@ EigeneTexteUebungsansicht::EigeneTexteUebungsansicht(QGroupBox* rahmen, Sitzung&
     zeilenanzeige_->setGeometry(m.s(12), feld_->geometry().bottom() + m.s(6), m.s(300), m.s(22));
     zeilenanzeige_->setTextFormat(Qt::PlainText);
 
-    neuAnfangen_ = new QPushButton(QStringLiteral("Neu anfangen"), rahmen_);
-    einstellungen_ = new QPushButton(QStringLiteral("Einstellungen"), rahmen_);
-    pause_ = new QPushButton(QStringLiteral("Pause"), rahmen_);
-    hauptmenue_ = new QPushButton(QStringLiteral("Hauptmenü"), rahmen_);
+    neuAnfangen_ = new Aktionsknopf(aktionen_.neuAnfangen, rahmen_);
+    einstellungen_ = new Aktionsknopf(aktionen_.einstellungen, rahmen_);
+    pause_ = new Aktionsknopf(aktionen_.pause, rahmen_);
+    hauptmenue_ = new Aktionsknopf(QStringLiteral("Hauptmenü"), aktionen_.hauptmenue, rahmen_);
     int x = m.s(12);
     for (QPushButton* k : {neuAnfangen_, einstellungen_, pause_, hauptmenue_}) {
         k->setGeometry(x, hoehe - m.s(38), m.s(150), m.s(30));
+        // Reached by Tab only while paused or in the settings.
         k->setFocusPolicy(Qt::NoFocus);
         x += m.s(158);
     }
-    connect(neuAnfangen_, &QPushButton::clicked, this, &EigeneTexteUebungsansicht::neuAnfangen);
+    connect(aktionen_.neuAnfangen, &QAction::triggered, this, &EigeneTexteUebungsansicht::neuAnfangen);
 }
 
 EigeneTexteUebungsansicht::~EigeneTexteUebungsansicht() = default;
@@ -134,8 +138,8 @@ void EigeneTexteUebungsansicht::starten(std::vector<std::string> zeilen, const Q
     feld_->setEnabled(true);
     feld_->setPlainText(uebungstext_);
     returnHinweis_->hide();
-    for (QPushButton* k : {neuAnfangen_, einstellungen_, pause_, hauptmenue_}) {
-        k->setEnabled(true);
+    for (QAction* a : aktionen_.eigeneTexteBefehle()) {
+        a->setEnabled(true);
     }
     rahmen_->show();
     rahmen_->raise();

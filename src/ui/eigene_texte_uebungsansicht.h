@@ -1,6 +1,6 @@
 // The exercise on a text of the learner's own: the practice box with the finished lines taken off the
 // top and the expected character marked, the Return hint, the line label and the buttons "Neu anfangen",
-// "Einstellungen", "Pause" and "Hauptmenü".
+// "Einstellungen", "Pause" and "Hauptmenü", which show the exercise commands of the same names.
 #pragma once
 
 #include "keyboard/grundbegriffe.h"
@@ -8,6 +8,7 @@
 #include "practice/eigene_texte_uebung.h"
 #include "session/sitzung.h"
 #include "ui/masse.h"
+#include "ui/uebungsaktionen.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -41,9 +42,9 @@ class EigeneTexteUebungsansicht : public QObject {
     Q_OBJECT
 public:
     // The widgets are placed in rahmen, which is placed here too; fenster is the parent of the
-    // end-of-text message.
+    // end-of-text message. The buttons show the commands of `aktionen`; "Neu anfangen" is handled here.
     EigeneTexteUebungsansicht(QGroupBox* rahmen, Sitzung& sitzung, Klang& klang, const Masse& m,
-                              QWidget* fenster, QObject* eltern);
+                              const Uebungsaktionen& aktionen, QWidget* fenster, QObject* eltern);
     ~EigeneTexteUebungsansicht() override;
 
     // "Start": the exercise on these lines (Windows-1252) begins; name is the text's file name.
@@ -93,6 +94,7 @@ private:
 
     Sitzung& sitzung_;
     Klang& klang_;
+    Uebungsaktionen aktionen_;
     QWidget* fenster_;
     QGroupBox* rahmen_;
 

@@ -99,7 +99,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     benutzerdaten_ = new BenutzerdatenSeite(seiten_.benutzerdaten, sitzung_, masse_);
     benutzerdatei_seite_ = new BenutzerdateiSeite(seiten_.benutzerdatei, sitzung_, benutzerdatei_, masse_);
     eigene_ = new EigeneTexteSeite(seiten_.eigeneTexte[0], seiten_.eigeneTexte[1], seiten_.eigeneTexte[2],
-                                   sitzung_, *umgebung_.klang, masse_, this);
+                                   sitzung_, *umgebung_.klang, masse_, uebungsaktionen_, this);
     statistik_ = new StatistikSeite(seiten_.fehlerstatistik, sitzung_, masse_);
 
     tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);

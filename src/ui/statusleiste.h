@@ -23,6 +23,8 @@ public:
     QLabel* fehleranteil() const { return fehleranteil_; }
     QLabel* pausentext() const { return pausentext_; }
     QPushButton* abbruch() const { return abbruch_; }
+    // The popup's pause entry, which toggles the exercise's pause. An entry of its own: a menu shows its
+    // action's caption, and this one reads "Pause!" where the exercise's pause command reads "Pause".
     QAction* pauseAktion() const { return pause_; }
     QMenu* popup() const { return popup_; }
 

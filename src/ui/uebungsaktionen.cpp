@@ -20,9 +20,17 @@ void Uebungsaktionen::beschriften(QAction* aktion, const QString& text) {
 }
 
 void Uebungsaktionen::freigeben(bool frei) const {
-    for (QAction* a : {tastatur, einstellungen, statistik, pause, hauptmenue}) {
+    for (QAction* a : {tastatur, einstellungen, statistik, pause, hauptmenue, neuAnfangen}) {
         a->setEnabled(frei);
     }
+}
+
+std::vector<QAction*> Uebungsaktionen::lektionsbefehle() const {
+    return {pause, tastatur, einstellungen, statistik, hauptmenue};
+}
+
+std::vector<QAction*> Uebungsaktionen::eigeneTexteBefehle() const {
+    return {pause, einstellungen, hauptmenue, neuAnfangen};
 }
 
 Uebungsaktionen uebungsaktionenAnlegen(QObject* besitzer) {
@@ -34,6 +42,7 @@ Uebungsaktionen uebungsaktionenAnlegen(QObject* besitzer) {
     a.hauptmenue = aktion(besitzer, QStringLiteral("Zurück zum Hauptmenü"), Qt::Key_F5);
     a.pause = aktion(besitzer, QStringLiteral("Pause"), Qt::Key_Escape);
     a.pause->setCheckable(true);
+    a.neuAnfangen = aktion(besitzer, QStringLiteral("Neu anfangen"), Qt::Key_F6);
     return a;
 }
 

@@ -41,7 +41,7 @@ Uebungssteuerung::Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, con
     : QObject(fenster), s_(sitzung), uhr_(uhr), klang_(klang), masse_(m), b_(bildschirme),
       aktionen_(aktionen), a_(uebungsaktionen), p_(seiten), fenster_(fenster),
       lauf_(s_, liste_, zufall_, klang_) {
-    // The commands of the letter and the word exercise: their buttons, popup entries and keys.
+    // The commands of the exercises: their buttons, popup entries and keys.
     connect(a_.pause, &QAction::toggled, this, &Uebungssteuerung::pauseUmschalten);
     connect(a_.einstellungen, &QAction::toggled, this, &Uebungssteuerung::einstellungenUmschalten);
     connect(a_.tastatur, &QAction::triggered, this, &Uebungssteuerung::tastatur);
@@ -50,15 +50,11 @@ Uebungssteuerung::Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, con
     connect(p_.status.abbruch(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(p_.status.pauseAktion(), &QAction::triggered, this, &Uebungssteuerung::bpause);
     EigeneTexteSeite& e = p_.eigene;
-    connect(e.uebungHauptmenueKnopf(), &QPushButton::clicked, this,
-            &Uebungssteuerung::buchstabenuebungAbbruch);
-    connect(e.pauseKnopf(), &QPushButton::clicked, this, &Uebungssteuerung::bpause);
     connect(&e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
         if (lauf_.art() == Uebungsart::EigeneTexte && !pausiert()) {
             bpause();
         }
     });
-    connect(e.einstellungenKnopf(), &QPushButton::clicked, a_.einstellungen, &QAction::toggle);
     connect(&e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
     connect(&e, &EigeneTexteSeite::neuBeginnt, this, [this] {
         lauf_.eigeneTexteNeuBeginnen(uhr_.monotonMs());
@@ -196,11 +192,16 @@ void Uebungssteuerung::uebungen(Zeichen k) {
 }
 
 bool Uebungssteuerung::befehlstaste(QKeyEvent* e) {
-    if (!p_.buchstaben.rahmen()->isVisible() && !p_.wort.rahmen()->isVisible()) {
+    std::vector<QAction*> befehle;
+    if (p_.buchstaben.rahmen()->isVisible() || p_.wort.rahmen()->isVisible()) {
+        befehle = a_.lektionsbefehle();
+    } else if (p_.eigene.uebungRahmen()->isVisible()) {
+        befehle = a_.eigeneTexteBefehle();
+    } else {
         return false;
     }
     const QKeySequence taste(e->keyCombination());
-    for (QAction* a : {a_.pause, a_.tastatur, a_.einstellungen, a_.statistik, a_.hauptmenue}) {
+    for (QAction* a : befehle) {
         if (a->shortcut() == taste) {
             // A held key does not switch to and fro.
             if (a->isEnabled() && !e->isAutoRepeat()) {
@@ -219,13 +220,18 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
     if (!lauf_.nimmtTasten()) {
         return false;
     }
+    // Paused, Tab moves through the exercise's buttons, also where a text of one's own holds tabs.
+    if (lauf_.pausiert() && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
+        return false;
+    }
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return false;
     }
     // A button the learner reached by Tab while paused or in the settings takes Return and Space.
     const auto* knopf = qobject_cast<const QPushButton*>(QApplication::focusWidget());
     if (knopf && knopf->focusPolicy() != Qt::NoFocus &&
-        (knopf->parentWidget() == p_.buchstaben.rahmen() || knopf->parentWidget() == p_.wort.rahmen()) &&
+        (knopf->parentWidget() == p_.buchstaben.rahmen() || knopf->parentWidget() == p_.wort.rahmen() ||
+         knopf->parentWidget() == p_.eigene.uebungRahmen()) &&
         (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
         return false;
     }

@@ -112,8 +112,8 @@ signals:
     void aufgezeichnet(const Uebungseintrag& eintrag);
 
 private:
-    // Escape and F2 to F5 while the letter or the word exercise is shown: the key of a command, never a
-    // keystroke. True when it was one.
+    // Escape and F2 to F5 while the letter or the word exercise is shown, Escape, F3, F5 and F6 while an
+    // own text is practised: the key of a command, never a keystroke. True when it was one.
     bool befehlstaste(QKeyEvent* e);
     // Keys typed while the error sound played, taken once it has ended.
     void wartendeTastenNehmen();

@@ -29,8 +29,9 @@ void Uebungssteuerung::knoepfeFokussierbar(bool ja) {
     for (QPushButton* k :
          {p_.buchstaben.tastaturKnopf(), p_.buchstaben.einstellungenKnopf(), p_.buchstaben.statistikKnopf(),
           p_.buchstaben.pauseKnopf(), p_.buchstaben.hauptmenueKnopf(), p_.wort.einstellungenKnopf(),
-          p_.wort.tastaturKnopf(), p_.wort.statistikKnopf(), p_.wort.pauseKnopf(),
-          p_.wort.hauptmenueKnopf()}) {
+          p_.wort.tastaturKnopf(), p_.wort.statistikKnopf(), p_.wort.pauseKnopf(), p_.wort.hauptmenueKnopf(),
+          p_.eigene.neuAnfangenKnopf(), p_.eigene.einstellungenKnopf(), p_.eigene.pauseKnopf(),
+          p_.eigene.uebungHauptmenueKnopf()}) {
         k->setFocusPolicy(ja ? Qt::TabFocus : Qt::NoFocus);
     }
     if (!ja && fenster_->focusWidget() && fenster_->focusWidget()->focusPolicy() == Qt::NoFocus) {
@@ -52,11 +53,7 @@ void Uebungssteuerung::pauseUmschalten(bool an) {
     status.pauseAktion()->setText(an ? text : QStringLiteral("Pause!"));
     p_.wort.zeile()->setEnabled(!an);
     e.uebungsfeld()->setEnabled(!an);
-    e.neuAnfangenKnopf()->setEnabled(!an);
-    e.einstellungenKnopf()->setEnabled(!an);
-    if (!an || lauf_.art() == Uebungsart::EigeneTexte) {
-        e.pauseKnopf()->setText(text);
-    }
+    a_.neuAnfangen->setEnabled(!an);
     knoepfeFokussierbar(an);
     // 5. and 6.
     if (an) {
@@ -68,14 +65,9 @@ void Uebungssteuerung::pauseUmschalten(bool an) {
 }
 
 void Uebungssteuerung::einstellungenUmschalten(bool offen) {
-    EigeneTexteSeite& e = p_.eigene;
-    const bool eigene = lauf_.art() == Uebungsart::EigeneTexte;
-    if (eigene) {
+    if (lauf_.art() == Uebungsart::EigeneTexte) {
         p_.einstellungen.stimmeFreigeben(false);
-        e.neuAnfangenKnopf()->setEnabled(!offen);
-        e.pauseKnopf()->setEnabled(!offen);
-        e.einstellungenKnopf()->setText(offen ? QStringLiteral("Weiter üben")
-                                              : QStringLiteral("Einstellungen"));
+        a_.neuAnfangen->setEnabled(!offen);
     }
     // Meanwhile the other views and the pause wait.
     for (QAction* a : {a_.tastatur, a_.statistik, a_.pause}) {
