@@ -2,7 +2,8 @@
 # A learner who cannot see the screen practises the letter exercise of lesson 1 with what a screen
 # reader reads through the accessibility interface: each demanded character is taken from the name of
 # the letter panel and typed, 20 times; the status figures then read "Fehler: 0" and the keystrokes.
-# A wrong key keeps the character demanded, and it is announced again.
+# A wrong key keeps the character demanded, and it is announced again. Escape then pauses (typed keys no
+# longer count), Tab reaches "Zurück zum Hauptmenü" and Return brings the main menu.
 source "$(dirname "$0")/xumgebung.sh"
 
 ordner="$ARBEIT/ordner"
@@ -82,4 +83,43 @@ ansagen=$(grep -c "^$bisher\$" "$ARBEIT/ansagen" || true)
 atspi warte "Fehler: 1" --rolle label >/dev/null || fehlschlag "die falsche Taste zählt nicht als Fehler"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 [ -n "${TASTWERK_BAUM:-}" ] && atspi baum >"$TASTWERK_BAUM"
+
+# Escape pauses: the demanded character typed twice no longer changes the keystrokes the status bar
+# holds (hidden behind the pause text, so read among the elements that are not showing).
+anschlaege_lesen() {
+    atspi alle "Anschläge: [0-9]+" --rolle label --alle | sed -n "1s/^.*'Anschläge: \([0-9]*\)'.*$/\1/p"
+}
+vorher=$(anschlaege_lesen)
+[ -n "$vorher" ] || fehlschlag "keine Anschläge zu lesen"
+xdotool key Escape
+atspi warte "Pause beenden" --rolle "push button" >/dev/null || fehlschlag "Escape pausiert nicht"
+atspi warte "- P A U S E -" --rolle label >/dev/null || fehlschlag "die Statusleiste zeigt die Pause nicht"
+zeichen=${bisher#Geforderter Buchstabe: }
+for _ in 1 2; do
+    case "$zeichen" in
+    Leertaste) xdotool key space ;;
+    Return) xdotool key Return ;;
+    *) xdotool type --delay 40 "$zeichen" ;;
+    esac
+done
+sleep 0.5
+nachher=$(anschlaege_lesen)
+[ "$nachher" = "$vorher" ] || fehlschlag "in der Pause zählen Tasten: Anschläge $vorher, dann $nachher"
+
+# Paused, Tab walks to "Zurück zum Hauptmenü", as the focused state says, and Return brings the main menu.
+atspi fehlt "Hauptmenü" --rolle panel --sekunden 0 || fehlschlag "das Hauptmenü ist während der Übung zu sehen"
+erreicht=
+for _ in $(seq 1 30); do
+    xdotool key Tab
+    sleep 0.1
+    if atspi zustand "Zurück zum Hauptmenü" --rolle "push button" | grep -qx focused; then
+        erreicht=1
+        break
+    fi
+done
+[ -n "$erreicht" ] || fehlschlag "Tab erreicht \"Zurück zum Hauptmenü\" nicht"
+xdotool key Return
+atspi warte "Hauptmenü" --rolle panel >/dev/null || fehlschlag "Return bringt das Hauptmenü nicht"
+atspi zustand "Hauptmenü" --rolle panel | grep -qx showing || fehlschlag "das Hauptmenü ist nicht zu sehen"
+atspi fehlt "Geforderter Buchstabe: .*" || fehlschlag "die Buchstabenübung bleibt stehen"
 echo "1 passed, 0 failed"
