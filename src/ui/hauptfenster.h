@@ -101,6 +101,7 @@ public:
     // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
     // exercise, 5 user table.
     int hilfekontext() const;
+    // The help window and the About box, once opened.
     Hilfefenster* hilfefenster() const { return hilfe_; }
     Infofenster* infofenster() const { return info_; }
     // The learner's history and the teacher's class overview, once opened.
@@ -132,6 +133,7 @@ private:
     // The help window: its contents, or the topic of the screen in front (F1).
     void hilfe1Click();
     void hilfeThema();
+    Hilfefenster& hilfe();
     void init();
     // The application lost the focus: a running exercise pauses.
     void deaktiviert();
@@ -147,6 +149,8 @@ private:
     void verbinden();
     void navigationVerbinden();
     void inhalteAnlegen();
+    // Makes a screen's contents before it is first shown, where they are made only then.
+    void seiteBereitstellen(QGroupBox* seite);
     // The help window pauses a running exercise while it is in front, and ends only that pause.
     void hilfePausieren();
     void hilfeVerlassen();

@@ -34,28 +34,10 @@
 namespace tastwerk::ui {
 
 void Hauptfenster::inhalteAnlegen() {
-    // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
+    // "Die wichtigsten Schreibregeln" reach down into the welcome text's place; their text comes with
+    // the first opening.
     seiten_.schreibregeln->setGeometry(seiten_.schreibregeln->x(), masse_.h(50, 273),
                                        seiten_.schreibregeln->width(), masse_.h(100, 141));
-    auto* regeln = new QPlainTextEdit(seiten_.schreibregeln);
-    regeln->setObjectName(QStringLiteral("schreibregelnText"));
-    regeln->setReadOnly(true);
-    regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fest(QStringLiteral("Courier New"));
-    fest.setStyleHint(QFont::TypeWriter);
-    fest.setPointSize(masse_.skaliertePunkte(10));
-    regeln->setFont(fest);
-    regeln->setPlainText(schreibregelnText());
-    regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
-    regeln->setGeometry(masse_.s(8), masse_.h(1, 30), seiten_.schreibregeln->width() - 2 * masse_.s(8),
-                        masse_.h(20, 31));
-
-    // "Fingergymnastik": five pictures with their captions.
-    auto* gymnastik = new QVBoxLayout(seiten_.fingergymnastik);
-    gymnastik->addWidget(fingergymnastikInhalt(seiten_.fingergymnastik));
-
-    hilfe_ = new Hilfefenster(datenordner(), this);
-    info_ = new Infofenster(this);
 
     // The keyboard screen's popup sets the lettering colour of the keys.
     tastaturPopup_ = new QMenu(this);
@@ -134,13 +116,42 @@ void Hauptfenster::benutzerdateiEinsehen() {
     bildschirme_->zeigen(Bildschirm::Benutzerdatei);
 }
 
+// The contents of the rules and of the gymnastics are made when the screen is first opened: most
+// sessions open neither, and the rules' fixed-pitch font is not loaded before then.
+void Hauptfenster::seiteBereitstellen(QGroupBox* seite) {
+    if (seite == seiten_.schreibregeln && !seite->findChild<QPlainTextEdit*>()) {
+        // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
+        auto* regeln = new QPlainTextEdit(seite);
+        regeln->setObjectName(QStringLiteral("schreibregelnText"));
+        regeln->setReadOnly(true);
+        regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
+        QFont fest(QStringLiteral("Courier New"));
+        fest.setStyleHint(QFont::TypeWriter);
+        fest.setPointSize(masse_.skaliertePunkte(10));
+        regeln->setFont(fest);
+        regeln->setPlainText(schreibregelnText());
+        regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
+        regeln->setGeometry(masse_.s(8), masse_.h(1, 30), entwurf(seite).width() - 2 * masse_.s(8),
+                            masse_.h(20, 31));
+    } else if (seite == seiten_.fingergymnastik && !seite->layout()) {
+        // "Fingergymnastik": five pictures with their captions.
+        auto* gymnastik = new QVBoxLayout(seite);
+        gymnastik->addWidget(fingergymnastikInhalt(seite));
+    } else {
+        return;
+    }
+    buehne_->leinwand()->nachtragen(seite);
+}
+
 // The rules and the gymnastics stand in front of the Extras screen and reach down into the welcome text's
 // place: both wait hidden until the next screen shows them again.
 void Hauptfenster::schreibregeln() {
+    seiteBereitstellen(seiten_.schreibregeln);
     bildschirme_->zeigen(Bildschirm::Schreibregeln);
 }
 
 void Hauptfenster::fingergym() {
+    seiteBereitstellen(seiten_.fingergymnastik);
     bildschirme_->zeigen(Bildschirm::Fingergymnastik);
 }
 
@@ -186,14 +197,22 @@ int Hauptfenster::hilfekontext() const {
     return 1;
 }
 
+// Help and About are made when first asked for: most sessions open neither.
+Hilfefenster& Hauptfenster::hilfe() {
+    if (!hilfe_) {
+        hilfe_ = new Hilfefenster(datenordner(), this);
+    }
+    return *hilfe_;
+}
+
 void Hauptfenster::hilfe1Click() {
     hilfePausieren();
-    hilfe_->inhaltZeigen();
+    hilfe().inhaltZeigen();
 }
 
 void Hauptfenster::hilfeThema() {
     hilfePausieren();
-    hilfe_->themaZeigen(hilfekontext());
+    hilfe().themaZeigen(hilfekontext());
 }
 
 void Hauptfenster::hilfePausieren() {
@@ -229,6 +248,9 @@ void Hauptfenster::info1Click() {
     for (int k = 0; k < 2; ++k) {
         vorher[k] = befehle[k]->isEnabled();
         befehle[k]->setEnabled(false);
+    }
+    if (!info_) {
+        info_ = new Infofenster(this);
     }
     info_->exec();
     if (pausiertHier && steuerung_->pausiert()) {

@@ -2,6 +2,7 @@
 
 #include "platform/datei.h"
 #include "session/benutzerdatei.h"
+#include "ui/druckausgabe.h"
 #include "ui/lernverlauf_fenster.h"
 #include "verlauf/csv.h"
 #include "verlauf/klassenuebersicht.h"
@@ -12,13 +13,10 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -120,10 +118,8 @@ KlassenuebersichtFenster::KlassenuebersichtFenster(std::string ordner, QWidget* 
                        &KlassenuebersichtFenster::pdfSpeichern);
     });
     connect(druck, &QPushButton::clicked, this, [this] {
-        QPrinter drucker(QPrinter::HighResolution);
-        QPrintDialog dialog(&drucker, this);
-        if (dialog.exec() == QDialog::Accepted) {
-            drucken(drucker);
+        if (Druckausgabe* ausgabe = druckbar()) {
+            ausgabe->drucken(alsHtml(), this);
         }
     });
 
@@ -209,18 +205,22 @@ QString KlassenuebersichtFenster::alsHtml() const {
     return html + QStringLiteral("</table>");
 }
 
-void KlassenuebersichtFenster::drucken(QPrinter& drucker) const {
-    QTextDocument dokument;
-    dokument.setHtml(alsHtml());
-    dokument.print(&drucker);
+Druckausgabe* KlassenuebersichtFenster::druckbar() {
+    Druckausgabe* ausgabe = druckausgabe();
+    if (ausgabe == nullptr) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Das Drucken ist nicht verfügbar: Die Druckbibliothek des "
+                                            "Programms fehlt."));
+    }
+    return ausgabe;
 }
 
 bool KlassenuebersichtFenster::pdfSpeichern(const QString& pfad) {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setOutputFileName(pfad);
-    drucken(drucker);
+    Druckausgabe* ausgabe = druckbar();
+    if (ausgabe == nullptr) {
+        return false;
+    }
+    ausgabe->pdfSchreiben(alsHtml(), pfad);
     if (!QFileInfo(pfad).isFile()) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(pfad));

@@ -7,10 +7,11 @@
 
 #include <string>
 
-class QPrinter;
 class QTableWidget;
 
 namespace tastwerk::ui {
+
+class Druckausgabe;
 
 class KlassenuebersichtFenster : public QDialog {
     Q_OBJECT
@@ -27,7 +28,8 @@ public:
 
 private:
     void fuellen();
-    void drucken(QPrinter& drucker) const;
+    // The print output; none after a message to the user.
+    Druckausgabe* druckbar();
     QString alsHtml() const;
 
     std::string ordner_;

@@ -30,6 +30,7 @@ constexpr const char* Zeilen = "tastwerk_entwurfZeilen";
 constexpr const char* Zeilenhoehe = "tastwerk_entwurfZeilenhoehe";
 constexpr const char* Kopfhoehe = "tastwerk_entwurfKopfhoehe";
 constexpr const char* Bildgroesse = "tastwerk_entwurfBildgroesse";
+constexpr const char* Erfasst = "tastwerk_erfasst";
 
 int runden(double wert) {
     return int(std::lround(wert));
@@ -191,41 +192,75 @@ Leinwand* Leinwand::von(const QWidget* w) {
 }
 
 void Leinwand::erfassen() {
-    const QList<QWidget*> alle = findChildren<QWidget*>();
-    for (QWidget* w : alle) {
-        if (w->isWindow() || innenteil(w)) {
-            continue;
-        }
-        QWidget* eltern = w->parentWidget();
-        const bool vomLayout = eltern && eltern->layout() && imLayout(eltern->layout(), w);
-        if (!vomLayout && !w->property(Ort).isValid()) {
-            w->setProperty(Ort, w->geometry());
-        }
-        if (w->testAttribute(Qt::WA_SetFont) && !w->property(Punkte).isValid() &&
-            !w->property(Pixel).isValid()) {
-            const QFont f = w->font();
-            if (f.resolveMask() & QFont::SizeResolved) {
-                w->setProperty(f.pixelSize() > 0 ? Pixel : Punkte,
-                               f.pixelSize() > 0 ? QVariant(f.pixelSize()) : QVariant(f.pointSizeF()));
-            }
-        }
-        if (w->minimumSize() != QSize(0, 0)) {
-            w->setProperty(Mindestens, w->minimumSize());
-        }
-        if (w->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
-            w->setProperty(Hoechstens, w->maximumSize());
-        }
-        if (auto* t = qobject_cast<QTableView*>(w)) {
-            tabelleErfassen(t);
-        }
-        if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->icon().isNull()) {
-            w->setProperty(Bildgroesse, k->iconSize());
-        }
+    for (QWidget* w : findChildren<QWidget*>()) {
+        widgetErfassen(w);
     }
     for (QLayout* l : findChildren<QLayout*>()) {
         layoutErfassen(l);
     }
     erfasst_ = true;
+}
+
+void Leinwand::widgetErfassen(QWidget* w) {
+    if (w->isWindow() || innenteil(w) || w->property(Erfasst).isValid()) {
+        return;
+    }
+    w->setProperty(Erfasst, true);
+    QWidget* eltern = w->parentWidget();
+    const bool vomLayout = eltern && eltern->layout() && imLayout(eltern->layout(), w);
+    if (!vomLayout && !w->property(Ort).isValid()) {
+        w->setProperty(Ort, w->geometry());
+    }
+    if (w->testAttribute(Qt::WA_SetFont) && !w->property(Punkte).isValid() && !w->property(Pixel).isValid()) {
+        const QFont f = w->font();
+        if (f.resolveMask() & QFont::SizeResolved) {
+            w->setProperty(f.pixelSize() > 0 ? Pixel : Punkte,
+                           f.pixelSize() > 0 ? QVariant(f.pixelSize()) : QVariant(f.pointSizeF()));
+        }
+    }
+    if (w->minimumSize() != QSize(0, 0)) {
+        w->setProperty(Mindestens, w->minimumSize());
+    }
+    if (w->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
+        w->setProperty(Hoechstens, w->maximumSize());
+    }
+    if (auto* t = qobject_cast<QTableView*>(w)) {
+        tabelleErfassen(t);
+    }
+    if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->icon().isNull()) {
+        w->setProperty(Bildgroesse, k->iconSize());
+    }
+}
+
+void Leinwand::nachtragen(QWidget* teil) {
+    if (!erfasst_) {
+        return; // the whole canvas is taken later
+    }
+    // What is built inside `teil` after the design was taken: the inner widgets and layouts, never `teil`
+    // itself, whose design is known already.
+    QList<QWidget*> neu;
+    for (QWidget* w : teil->findChildren<QWidget*>()) {
+        if (!w->property(Erfasst).isValid()) {
+            neu << w;
+            widgetErfassen(w);
+        }
+    }
+    QList<QLayout*> layouts;
+    for (QLayout* l : teil->findChildren<QLayout*>()) {
+        if (!l->property(Raender).isValid()) {
+            layouts << l;
+            layoutErfassen(l);
+        }
+    }
+    if (!angewandt_) {
+        return;
+    }
+    for (QWidget* w : neu) {
+        anwenden(w);
+    }
+    for (QLayout* l : layouts) {
+        layoutAnwenden(l, massstab_);
+    }
 }
 
 void Leinwand::anwenden(QWidget* w) const {
@@ -312,6 +347,14 @@ void schriftSetzen(QWidget* w, const QFont& e) {
     }
     w->setFont(e);
     schriftAnwenden(w, massstab(w));
+}
+
+void bildSetzen(QAbstractButton* k, const QIcon& bild) {
+    if (!k->property(Bildgroesse).isValid()) {
+        k->setProperty(Bildgroesse, k->iconSize());
+    }
+    k->setIcon(bild);
+    k->setIconSize(skaliertGroesse(k->property(Bildgroesse).toSize(), massstab(k), QWIDGETSIZE_MAX));
 }
 
 Buehne::Buehne(QWidget* parent) : QScrollArea(parent) {

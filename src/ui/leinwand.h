@@ -8,6 +8,9 @@
 #include <QScrollArea>
 #include <QWidget>
 
+class QAbstractButton;
+class QIcon;
+
 namespace tastwerk::ui {
 
 class Leinwand : public QWidget {
@@ -23,6 +26,9 @@ public:
     // layout places, explicit font sizes, fixed sizes, layout margins and table cells. Call once, after
     // the screens are built and before the first scale.
     void erfassen();
+    // Takes the design of what has been built inside `teil` since (a screen's contents made when it is
+    // first opened) and shows it at the present scale.
+    void nachtragen(QWidget* teil);
     // Scales the canvas and everything on it; the canvas becomes Round(800 s) × Round(600 s) pixels.
     void massstabSetzen(double s);
 
@@ -33,6 +39,7 @@ signals:
     void massstabGeaendert(double s);
 
 private:
+    void widgetErfassen(QWidget* w);
     void anwenden(QWidget* w) const;
     double massstab_ = 1;
     bool erfasst_ = false;
@@ -51,6 +58,10 @@ void obenSetzen(QWidget* w, int oben);
 void hoeheSetzen(QWidget* w, int hoehe);
 // A font whose size is in design points (or design pixels); shown at the canvas's scale.
 void schriftSetzen(QWidget* w, const QFont& entwurf);
+
+// Gives a button its picture after the canvas has taken the design: shown at the canvas's scale like
+// the pictures the screens were built with.
+void bildSetzen(QAbstractButton* k, const QIcon& bild);
 
 // The window's client area: holds the canvas, picks the scale from its own size and centres the canvas;
 // scrolls when the window is too small for the smallest scale.

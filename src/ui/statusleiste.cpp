@@ -1,5 +1,7 @@
 #include "ui/statusleiste.h"
 
+#include "ui/leinwand.h"
+
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QStyle>
@@ -42,7 +44,9 @@ Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
     pausentext_->setAlignment(Qt::AlignCenter);
     pausentext_->setStyleSheet(QStringLiteral("color: #FFFF00;"));
     pausentext_->hide();
-    abbruch_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QString(), this);
+    // Its picture comes with the first showing: looking it up in the icon themes costs more than the
+    // whole rest of the bar, and many sessions never show the bar.
+    abbruch_ = new QPushButton(this);
     abbruch_->setToolTip(QStringLiteral("Abbruch"));
     abbruch_->setAccessibleName(QStringLiteral("Abbruch"));
     abbruch_->setFocusPolicy(Qt::NoFocus);
@@ -58,6 +62,13 @@ Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
 
     popup_ = new QMenu(this);
     pause_ = popup_->addAction(QStringLiteral("Pause"));
+}
+
+void Statusleiste::showEvent(QShowEvent* e) {
+    if (abbruch_->icon().isNull()) {
+        bildSetzen(abbruch_, style()->standardIcon(QStyle::SP_DialogCancelButton));
+    }
+    QFrame::showEvent(e);
 }
 
 void Statusleiste::setPausiert(bool pausiert) {

@@ -45,6 +45,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     QLabel* anschlaege_;

@@ -17,7 +17,8 @@ rm -rf "$ARBEIT/ziel"
 for datei in share/tastwerk/hilfe/index.html share/tastwerk/klaenge/Fehler.wav share/man/man1/tastwerk.1.gz \
     share/applications/de.tastwerk.tastwerk.desktop share/metainfo/de.tastwerk.tastwerk.metainfo.xml \
     share/icons/hicolor/scalable/apps/tastwerk.svg share/icons/hicolor/16x16/apps/tastwerk.png \
-    share/icons/hicolor/256x256/apps/tastwerk.png; do
+    share/icons/hicolor/256x256/apps/tastwerk.png lib/tastwerk/klang/tastwerk_klang.so \
+    lib/tastwerk/druck/tastwerk_druck.so; do
     [ -f "$kopie/$datei" ] && [ ! -L "$kopie/$datei" ] || fehlschlag "$datei fehlt im installierten Baum"
 done
 # Nothing in the installed tree names the source or build tree.
