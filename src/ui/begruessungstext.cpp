@@ -1,7 +1,10 @@
 #include "ui/begruessungstext.h"
 
+#include "ui/fokusstil.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tastwerk::ui {
 
@@ -44,6 +47,24 @@ void Begruessungstext::mousePressEvent(QMouseEvent* e) {
 
 void Begruessungstext::contextMenuEvent(QContextMenuEvent* e) {
     emit kontextmenueVerlangt(e->globalPos());
+}
+
+void Begruessungstext::paintEvent(QPaintEvent* e) {
+    QPlainTextEdit::paintEvent(e);
+    if (hasFocus()) {
+        QPainter maler(viewport());
+        fokusrahmenMalen(&maler, viewport()->rect(), viewport()->palette().color(QPalette::Base));
+    }
+}
+
+void Begruessungstext::focusInEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusInEvent(e);
+    viewport()->update();
+}
+
+void Begruessungstext::focusOutEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusOutEvent(e);
+    viewport()->update();
 }
 
 } // namespace tastwerk::ui

@@ -1,4 +1,5 @@
-// The welcome text below the name prompt: a read-only, scrolling text window.
+// The welcome text below the name prompt: a read-only, scrolling text window; with the keyboard focus it
+// shows the dotted focus frame.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -18,6 +19,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 } // namespace tastwerk::ui

@@ -5,6 +5,10 @@
 #include "ui/masse.h"
 #include "ui/seiten.h"
 
+#include <QList>
+
+#include <array>
+
 class QWidget;
 
 namespace tastwerk::ui {
@@ -47,8 +51,27 @@ public:
     // Places the welcome text (top, height) and shows it.
     void begruessungPlatzieren(int oben, int hoehe);
 
+    // A screen shown without the focus on one of its controls gives it to its first control; the name
+    // box keeps it at sign-in, and the exercises place it themselves. Called by `zeigen`.
+    void fokusGeben(Bildschirm b);
+
+    // Whether the widget lies in a part the screen shown last shows (not in one it leaves as it is).
+    bool gehoertZumBildschirm(const QWidget* w) const;
+    // The parts showing, the one in front first, then the more particular before the more general
+    // (an exercise before the keyboard beside it, the keyboard before the main menu), the welcome text
+    // last: where the keyboard's request for a popup menu goes when no control holds the focus.
+    QList<QWidget*> bereicheVonVorn() const;
+
 private:
+    // The parts in the order of the table's columns (the name prompt is two widgets).
+    using Teile = std::array<std::array<QWidget*, 2>, 19>;
+    Teile teile() const;
+    // The part the screen shown last puts in front, when it is showing; else none.
+    QWidget* vorn() const;
+    static QWidget* ersteBedienung(QWidget* teil);
+
     Seiten seiten_;
+    Bildschirm aktuell_ = Bildschirm::Anmeldung;
     Begruessungstext* begruessung_;
     QWidget* logo_;
     QWidget* namensfeld_;

@@ -45,6 +45,8 @@ EigeneTexteEditor::EigeneTexteEditor(QGroupBox* rahmen, Sitzung& sitzung, const 
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setAccessibleName(QStringLiteral("Text"));
+    editor_->setToolTip(QStringLiteral("Tab schreibt einen Tabulator; Strg+Tab und Strg+Umschalt+Tab "
+                                       "verlassen das Textfeld"));
     const int zeile = hoehe - m.s(40);
     zaehlung_ = new QLabel(rahmen_);
     zaehlung_->setGeometry(m.s(12), zeile, m.s(220), m.s(30));

@@ -164,6 +164,9 @@ void EinstellungenSeite::schriftAendern() {
 }
 
 bool EinstellungenSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == rahmen_ && ereignis->type() == QEvent::Show) {
+        tabfolgeOrdnen();
+    }
     if (ereignis->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
         for (int k = 0; k < 3; ++k) {

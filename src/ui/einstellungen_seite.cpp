@@ -125,6 +125,29 @@ EinstellungenSeite::EinstellungenSeite(QGroupBox* rahmen, Sitzung& sitzung, cons
     farbenGruppeBauen(m);
 
     rahmen->resize(rahmen->width(), m.s(262));
+    gruppenFolge_ = {lernziele_, schriften, tippfehler, layoutPlatz_, farben_, klang};
+    rahmen->installEventFilter(this);
+}
+
+void EinstellungenSeite::tabfolgeOrdnen() {
+    // Each group's controls in the order they have among themselves.
+    std::vector<QWidget*> folge;
+    for (QGroupBox* gruppe : gruppenFolge_) {
+        QWidget* w = rahmen_;
+        for (int k = 0; k < 5000; ++k) {
+            w = w->nextInFocusChain();
+            if (w == rahmen_) {
+                break;
+            }
+            if (gruppe->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+                !w->focusProxy()) {
+                folge.push_back(w);
+            }
+        }
+    }
+    for (std::size_t k = 1; k < folge.size(); ++k) {
+        QWidget::setTabOrder(folge[k - 1], folge[k]);
+    }
 }
 
 void EinstellungenSeite::lernzielMenueBauen() {

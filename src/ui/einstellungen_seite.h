@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tastwerk::ui {
 
@@ -91,7 +92,12 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // Tab goes through the groups as they stand on the screen, left to right and top to bottom:
+    // "Lernziele", "Schriftarten", "Tippfehler", "Tastaturlayout", "Farben ändern", "Sound". Made anew
+    // each time the screen shows, as the layout chooser is put in later.
+    void tabfolgeOrdnen();
     void wunschanpm(int position);
+
     void wunschfehlerrate(int position);
     void trackBar3Change(int position);
     void standardDialogeSetzen();
@@ -112,6 +118,7 @@ private:
     int schriftZiel() const;
 
     QGroupBox* rahmen_;
+    std::vector<QGroupBox*> gruppenFolge_;
     Sitzung& sitzung_;
     double dpi_; // the screen's pixels per inch, for the stored font sizes
     QGroupBox* lernziele_;

@@ -3,6 +3,7 @@
 #include "course/lektionskatalog.h"
 #include "course/lektionswahl.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -81,10 +82,25 @@ ExtrasSeite::ExtrasSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse& m)
     direktPopup_ = new QMenu(direkt);
     connect(direktPopup_->addAction(QStringLiteral("start")), &QAction::triggered, this,
             &ExtrasSeite::startVerlangt);
+    direktRegler_->installEventFilter(this);
     direkt->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(direkt, &QWidget::customContextMenuRequested, this,
             [this, direkt](const QPoint& p) { direktPopup_->popup(direkt->mapToGlobal(p)); });
     rahmen->resize(rahmen->width(), m.s(258));
+}
+
+bool ExtrasSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == direktRegler_ && ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if ((taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) &&
+            (taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!taste->isAutoRepeat()) {
+                emit startVerlangt();
+            }
+            return true;
+        }
+    }
+    return QObject::eventFilter(objekt, ereignis);
 }
 
 void ExtrasSeite::lektiondirekt(int position) {

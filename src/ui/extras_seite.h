@@ -38,7 +38,11 @@ public:
 
 signals:
     void wiederholungGestartet();
+    // The popup's "start", or Return on the slider "Lektion direkt anwählen".
     void startVerlangt();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void lektiondirekt(int position);

@@ -9,9 +9,7 @@
 
 namespace tastwerk::ui {
 
-namespace {
-
-void rahmenMalen(QPainter* maler, const QRect& r, const QColor& grund) {
+void fokusrahmenMalen(QPainter* maler, const QRect& r, const QColor& grund) {
     maler->save();
     maler->setRenderHint(QPainter::Antialiasing, false);
     maler->setBrush(Qt::NoBrush);
@@ -21,20 +19,18 @@ void rahmenMalen(QPainter* maler, const QRect& r, const QColor& grund) {
     maler->restore();
 }
 
-} // namespace
-
 void Fokusstil::drawControl(ControlElement element, const QStyleOption* option, QPainter* maler,
                             const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, maler, widget);
     if (element == CE_PushButton && (option->state & State_HasFocus)) {
-        rahmenMalen(maler, option->rect.adjusted(4, 4, -4, -4), option->palette.color(QPalette::Button));
+        fokusrahmenMalen(maler, option->rect.adjusted(4, 4, -4, -4), option->palette.color(QPalette::Button));
     }
 }
 
 void Fokusstil::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
                               const QWidget* widget) const {
     if (element == PE_FrameFocusRect) {
-        rahmenMalen(maler, option->rect, option->palette.color(QPalette::Window));
+        fokusrahmenMalen(maler, option->rect, option->palette.color(QPalette::Window));
         return;
     }
     QProxyStyle::drawPrimitive(element, option, maler, widget);

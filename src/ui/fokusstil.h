@@ -19,6 +19,9 @@ public:
                        const QWidget* widget = nullptr) const override;
 };
 
+// The dotted focus frame inside the rectangle, in black or white, whichever stands out on the ground.
+void fokusrahmenMalen(QPainter* maler, const QRect& r, const QColor& grund);
+
 // Puts the focus frame on the application's style, once.
 void fokusstilEinsetzen();
 

@@ -21,6 +21,7 @@
 #include "ui/statusleiste.h"
 #include "ui/tastatur_heatmap.h"
 #include "ui/tastatur_widget.h"
+#include "ui/tastaturwege.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
 #include "ui/zugaenglichkeit.h"
@@ -268,8 +269,24 @@ bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
         if (w && w->window() == this && steuerung_->tasteGedrueckt(static_cast<QKeyEvent*>(e))) {
             return true;
         }
+        // What an exercise did not take as a keystroke: Return presses the focused button, the menu key
+        // and Shift+F10 open the popup menu of the focused control, or of the area in front.
+        if (w && w->window() == this && tastaturwegNehmen(w, static_cast<QKeyEvent*>(e))) {
+            return true;
+        }
     }
     return QMainWindow::eventFilter(ziel, e);
+}
+
+bool Hauptfenster::tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e) {
+    if (knopfMitEingabetaste(ziel, e)) {
+        return true;
+    }
+    // A control of a part the screen only leaves showing does not speak for it (the main menu's button
+    // that called the keyboard).
+    QWidget* fokus =
+        ziel->hasFocus() && !ziel->isWindow() && bildschirme_->gehoertZumBildschirm(ziel) ? ziel : nullptr;
+    return kontextmenueMitTaste(fokus, e, bildschirme_->bereicheVonVorn());
 }
 
 void Hauptfenster::einstellungenaktiviert() {

@@ -21,6 +21,7 @@
 #include <memory>
 
 class QDialog;
+class QKeyEvent;
 
 namespace tastwerk::ui {
 
@@ -114,6 +115,8 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
+    // Keys that stand in for the mouse: Return on a button, the menu key and Shift+F10.
+    bool tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e);
     // The navigation of the main menu.
     void einstellungenaktiviert();
     void extrasZeigen();

@@ -133,7 +133,9 @@ void Hauptfenster::angemeldetAnzeigen() {
     buchstaben_->popupStimme()->setChecked(sitzung_.stimme);
     eigene_->schriftAnwenden();
     Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben);
+    // The name box has gone: the main menu's first button takes the keys.
     setFocus();
+    bildschirme_->fokusGeben(Bildschirm::Hauptmenue);
 }
 
 bool Hauptfenster::datenaufdiskschreiben() {

@@ -364,6 +364,9 @@ Buehne::Buehne(QWidget* parent) : QScrollArea(parent) {
     leinwand_ = new Leinwand;
     setWidget(leinwand_);
     setWidgetResizable(false);
+    // The client area is no control of its own: Tab goes from control to control, and the area scrolls
+    // to the one that takes the focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void Buehne::anordnen() {

@@ -57,6 +57,15 @@ QString Texteditor::bereinigen(const QString& text, bool mitZeilenumbruch) {
 }
 
 void Texteditor::keyPressEvent(QKeyEvent* e) {
+    // Tab is a character of the text; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
+    const bool strg = e->modifiers() & Qt::ControlModifier;
+    if (strg && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)) {
+        const bool rueckwaerts = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+        // The plain text box's own way would keep the focus, as Tab belongs to the text.
+        QAbstractScrollArea::focusNextPrevChild(!rueckwaerts);
+        e->accept();
+        return;
+    }
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !isReadOnly() &&
         (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
         // Qt would make a line separator inside the paragraph; the text file knows only line breaks.

@@ -1,6 +1,7 @@
 // The editor of the own texts: a plain text box that takes only what a text file line can hold. Shift
 // or Ctrl with Return make an ordinary line break; a character that is no text (line and paragraph
-// separators, control characters other than the tab) is refused, typed or pasted, and named.
+// separators, control characters other than the tab) is refused, typed or pasted, and named. Tab types a
+// tab; Ctrl+Tab and Ctrl+Shift+Tab move the focus on and back.
 #pragma once
 
 #include <QPlainTextEdit>
