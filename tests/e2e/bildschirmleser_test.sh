@@ -81,6 +81,35 @@ ansagen=$(grep -c "^$bisher\$" "$ARBEIT/ansagen" || true)
 [ "$ansagen" -ge 2 ] || fehlschlag "zwei falsche Tasten, $ansagen Ansagen von \"$bisher\": $(cat "$ARBEIT/ansagen")"
 
 atspi warte "Fehler: 1" --rolle label >/dev/null || fehlschlag "die falsche Taste zählt nicht als Fehler"
+
+# Each right key is heard once as the newly demanded character; besides it only the status figures that
+# changed are announced: not the unchanged Shift marker, nothing of the hidden statistics screen.
+atspi ansagen ".*" --sekunden 20 >"$ARBEIT/alle" 2>"$ARBEIT/alle.bereit" &
+ansager=$!
+for _ in $(seq 1 50); do grep -q bereit "$ARBEIT/alle.bereit" && break; sleep 0.1; done
+sleep 0.5
+for _ in 1 2 3 4 5; do
+    zeichen=${bisher#Geforderter Buchstabe: }
+    case "$zeichen" in
+    Leertaste) xdotool key space ;;
+    Return) xdotool key Return ;;
+    *) xdotool type --delay 40 "$zeichen" ;;
+    esac
+    bisher="Geforderter Buchstabe: $(gefordert_nach "$bisher")"
+done
+wait "$ansager" || true
+[ -n "${TASTWERK_ANSAGEN:-}" ] && cp "$ARBEIT/alle" "$TASTWERK_ANSAGEN"
+alle=$(cat "$ARBEIT/alle")
+[ "$(grep -c "^Geforderter Buchstabe: " <<<"$alle")" -eq 5 ] ||
+    fehlschlag "fünf richtige Tasten, nicht fünf Ansagen des geforderten Buchstabens: $alle"
+! grep -q "falsch" <<<"$alle" || fehlschlag "die verborgene Fehlerstatistik wird angesagt: $alle"
+# A name is announced only when it changed: no figure or marker twice in a row with the same value.
+doppelt=$(grep -v "^Geforderter Buchstabe: " <<<"$alle" | sed 's/: .*//' | sort -u | while read -r art; do
+    grep "^$art: " <<<"$alle" | uniq -d
+done)
+[ -z "$doppelt" ] || fehlschlag "unveränderte Namen angesagt: $doppelt"
+[ "$(grep -c "^Anschläge: " <<<"$alle")" -le 5 ] || fehlschlag "zu viele Ansagen der Anschläge: $alle"
+[ "$(grep -c "^Umschalt- oder Zifferzeichen: " <<<"$alle")" -le 5 ] || fehlschlag "zu viele Ansagen der Markierung: $alle"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 [ -n "${TASTWERK_BAUM:-}" ] && atspi baum >"$TASTWERK_BAUM"
 
