@@ -84,7 +84,7 @@ atspi warte "Fehler: 1" --rolle label >/dev/null || fehlschlag "die falsche Tast
 
 # Each right key is heard once as the newly demanded character; besides it only the status figures that
 # changed are announced: not the unchanged Shift marker, nothing of the hidden statistics screen.
-atspi ansagen ".*" --sekunden 20 >"$ARBEIT/alle" 2>"$ARBEIT/alle.bereit" &
+atspi ansagen ".*" --sekunden 8 >"$ARBEIT/alle" 2>"$ARBEIT/alle.bereit" &
 ansager=$!
 for _ in $(seq 1 50); do grep -q bereit "$ARBEIT/alle.bereit" && break; sleep 0.1; done
 sleep 0.5
@@ -103,8 +103,9 @@ alle=$(cat "$ARBEIT/alle")
 [ "$(grep -c "^Geforderter Buchstabe: " <<<"$alle")" -eq 5 ] ||
     fehlschlag "fünf richtige Tasten, nicht fünf Ansagen des geforderten Buchstabens: $alle"
 ! grep -q "falsch" <<<"$alle" || fehlschlag "die verborgene Fehlerstatistik wird angesagt: $alle"
-# A name is announced only when it changed: no figure or marker twice in a row with the same value.
-doppelt=$(grep -v "^Geforderter Buchstabe: " <<<"$alle" | sed 's/: .*//' | sort -u | while read -r art; do
+# A name is announced only when it changed: no figure or marker twice in a row with the same value (the
+# speed is left out: the timer may clear it in between, which is not heard).
+doppelt=$(grep -v "^Geforderter Buchstabe: \|^Anschläge pro Minute: " <<<"$alle" | sed 's/: .*//' | sort -u | while read -r art; do
     grep "^$art: " <<<"$alle" | uniq -d
 done)
 [ -z "$doppelt" ] || fehlschlag "unveränderte Namen angesagt: $doppelt"
@@ -149,6 +150,7 @@ done
 [ -n "$erreicht" ] || fehlschlag "Tab erreicht \"Zurück zum Hauptmenü\" nicht"
 xdotool key Return
 atspi warte "Hauptmenü" --rolle panel >/dev/null || fehlschlag "Return bringt das Hauptmenü nicht"
-atspi zustand "Hauptmenü" --rolle panel | grep -qx showing || fehlschlag "das Hauptmenü ist nicht zu sehen"
+atspi zustand "Hauptmenü" --rolle panel | grep -qx showing ||
+    fehlschlag "das Hauptmenü ist nicht zu sehen: $(atspi alle "Hauptmenü" --alle)"
 atspi fehlt "Geforderter Buchstabe: .*" || fehlschlag "die Buchstabenübung bleibt stehen"
 echo "1 passed, 0 failed"
