@@ -166,7 +166,7 @@ void BuchstabenSeite::startZeigen(const QFont& schrift, Farbe hintergrund) {
     p.setColor(QPalette::WindowText, hintergrund == 0 ? QColor(Qt::white) : QColor(Qt::black));
     feld_->setPalette(p);
     feld_->setText(QStringLiteral("START"));
-    nameMelden(feld_, QStringLiteral("Geforderter Buchstabe: START"));
+    zeichenMelden(feld_, QStringLiteral("Geforderter Buchstabe: START"));
     aufforderung_->show();
     markierung_->clear();
     nameMelden(markierung_, QStringLiteral("Umschalt- oder Zifferzeichen: keines"));
@@ -178,7 +178,7 @@ void BuchstabenSeite::zeichenZeigen(const QString& text, const QColor& farbe, co
     feld_->setPalette(p);
     schriftSetzen(feld_, schrift);
     feld_->setText(text);
-    nameMelden(feld_, QStringLiteral("Geforderter Buchstabe: ") + gesprochenesZeichen(text));
+    zeichenMelden(feld_, QStringLiteral("Geforderter Buchstabe: ") + gesprochenesZeichen(text));
 }
 
 void BuchstabenSeite::markierungZeigen(char zeichen, Farbe hintergrund) {

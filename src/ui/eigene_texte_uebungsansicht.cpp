@@ -180,6 +180,8 @@ void EigeneTexteUebungsansicht::anzeigen(const EigeneTexteAnzeige& a) {
     }
     if (a.textende) {
         feld_->setPlainText(QString::fromUtf8(TextendeText));
+        // The name says what the box now shows, no longer a demanded character.
+        nameMelden(feld_, QStringLiteral("Übungstext: ") + QString::fromUtf8(TextendeText));
         returnHinweis_->hide();
         emit anzeigeGeaendert(a);
         emit textendeErreicht();
@@ -222,8 +224,8 @@ void EigeneTexteUebungsansicht::markieren(std::size_t stelle) {
     // Return is demanded.
     const QString zeichen =
         s < laenge ? gesprochenesZeichen(zeile.text().mid(s, 1)) : QStringLiteral("Return");
-    nameMelden(feld_,
-               QStringLiteral("Übungstext, Stelle %1 von %2: %3").arg(s + 1).arg(laenge + 1).arg(zeichen));
+    zeichenMelden(feld_,
+                  QStringLiteral("Übungstext, Stelle %1 von %2: %3").arg(s + 1).arg(laenge + 1).arg(zeichen));
 }
 
 void EigeneTexteUebungsansicht::feldAngeklickt() {

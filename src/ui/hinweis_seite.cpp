@@ -48,6 +48,8 @@ HinweisSeite::HinweisSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen),
     }
     tiprahmen_ = new QFrame(rahmen);
     tiprahmen_->setFrameShape(QFrame::Box);
+    // Its own name: without one a screen reader would give it the group's title a second time.
+    tiprahmen_->setAccessibleName(QStringLiteral("Tipp"));
     tiprahmen_->setGeometry(m.s(32), m.s(78) + ZeilenLinks * zeilenhoehe + m.s(8), m.s(420), m.s(58));
     auto* tipSpalte = new QVBoxLayout(tiprahmen_);
     tipSpalte->setContentsMargins(m.s(8), m.s(4), m.s(8), m.s(4));

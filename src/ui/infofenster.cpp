@@ -1,6 +1,7 @@
 #include "ui/infofenster.h"
 
 #include "ui/logo.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ class Infobild : public QWidget {
 public:
     explicit Infobild(QWidget* parent) : QWidget(parent) {
         setFixedSize(72, 72);
-        setAccessibleName(QStringLiteral("Tastwerk-Logo"));
+        alsBildZeigen(this, QStringLiteral("Tastwerk-Logo"));
     }
 
 protected:

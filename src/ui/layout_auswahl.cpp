@@ -1,4 +1,5 @@
 #include "ui/layout_auswahl.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -111,7 +112,7 @@ LayoutAuswahl::LayoutAuswahl(QWidget* parent) : QGroupBox(QStringLiteral("Tastat
         connect(knopf, &QRadioButton::clicked, this, [this, layout] { emit layoutGewaehlt(layout); });
         auto* flagge = new Flagge(
             layout, [knopf] { knopf->click(); }, this);
-        flagge->setAccessibleName(QStringLiteral("Flagge ") + namen[i]);
+        alsBildZeigen(flagge, QStringLiteral("Flagge ") + namen[i]);
         raster->addWidget(flagge, static_cast<int>(i), 0);
         raster->addWidget(knopf, static_cast<int>(i), 1);
         knoepfe_[i] = knopf;

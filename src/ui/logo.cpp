@@ -1,4 +1,5 @@
 #include "ui/logo.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -9,7 +10,7 @@ namespace tastwerk::ui {
 
 Logo::Logo(QWidget* parent) : QWidget(parent) {
     setToolTip(QStringLiteral("Tastwerk für Windows 95"));
-    setAccessibleName(QStringLiteral("Tastwerk"));
+    alsBildZeigen(this, QStringLiteral("Tastwerk-Logo"));
 }
 
 void logoZeichnen(QPainter& maler, const QRectF& flaeche) {

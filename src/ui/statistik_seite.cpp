@@ -1,4 +1,5 @@
 #include "ui/statistik_seite.h"
+#include "ui/zugaenglichkeit.h"
 
 #include "ui/farben.h"
 #include "ui/umrissschrift.h"
@@ -60,12 +61,11 @@ StatistikSeite::StatistikSeite(QGroupBox* rahmen, Sitzung& sitzung, const Masse&
         zeilen_[k]->setFont(fett);
         auto* null = new QLabel(k == 4 ? QStringLiteral("0%") : QStringLiteral("0 %"), rahmen);
         null->setGeometry(m.r(x, y + 17, 30, 14));
-        balken_[k] = new QProgressBar(rahmen);
+        balken_[k] = new Anteilsbalken(rahmen);
         balken_[k]->setTextVisible(false);
         balken_[k]->setRange(0, k == 4 ? 100 : 25);
         balken_[k]->setGeometry(m.r(x + 30, y + 17, 270, 14));
-        balken_[k]->setAccessibleName(QStringLiteral("Fehleranteil ") +
-                                      QString::fromStdString(fingername(f)));
+        balken_[k]->setAccessibleName(QStringLiteral("Fehleranteil %1: 0 %").arg(fingerbezeichnung(f)));
         skalen_[k] = new QLabel(QStringLiteral("25 %"), rahmen);
         skalen_[k]->setGeometry(m.r(x + 304, y + 17, 50, 14));
     }
@@ -103,7 +103,7 @@ void StatistikSeite::fehlerstatistik(int lektion, const Fingerfehlerquoten& quot
     const Fehlerstatistikanzeige a = tastwerk::fehlerstatistik(lektion, quoten, anschlaege, fehler);
     rahmen_->setTitle(QString::fromStdString(a.titel));
     for (int k = 0; k < FingergruppenAnzahl; ++k) {
-        zeilen_[k]->setText(QString::fromStdString(a.zeilen[k].text));
+        textMelden(zeilen_[k], QString::fromStdString(a.zeilen[k].text));
         QPalette p = zeilen_[k]->palette();
         p.setColor(QPalette::WindowText, alsQColor(sitzung_.farben[int(a.zeilen[k].farbe) - 1]));
         zeilen_[k]->setPalette(p);
@@ -116,6 +116,11 @@ void StatistikSeite::fehlerstatistik(int lektion, const Fingerfehlerquoten& quot
 
 void StatistikSeite::neuZeichnen() {
     for (int k = 0; k < FingergruppenAnzahl; ++k) {
+        // The bar stops at its scale; a screen reader hears the whole rate, named by hand and finger.
+        balken_[k]->setAnteil(quoten_[k]);
+        nameMelden(balken_[k], QStringLiteral("Fehleranteil %1: %2 %")
+                                   .arg(fingerbezeichnung(static_cast<Fingergruppe>(k + 1)))
+                                   .arg(balkenposition(quoten_[k])));
         const int wert = balkenwert(quoten_[k], balken_[k]->maximum());
         if (balken_[k]->value() != wert) {
             balken_[k]->setValue(wert);

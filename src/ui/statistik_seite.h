@@ -5,6 +5,7 @@
 #include "session/sitzung.h"
 #include "stats/fehlerstatistik.h"
 #include "ui/masse.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,7 +31,7 @@ public:
 
     QGroupBox* rahmen() const { return rahmen_; }
     const std::array<QLabel*, FingergruppenAnzahl>& zeilen() const { return zeilen_; }
-    const std::array<QProgressBar*, FingergruppenAnzahl>& balken() const { return balken_; }
+    const std::array<Anteilsbalken*, FingergruppenAnzahl>& balken() const { return balken_; }
     const std::array<QLabel*, FingergruppenAnzahl>& skalentexte() const { return skalen_; }
     QMenu* popup() const { return popup_; }
     QMenu* skalierungsMenue() const { return skalierungsMenue_; }
@@ -39,7 +40,7 @@ private:
     QGroupBox* rahmen_;
     Sitzung& sitzung_;
     std::array<QLabel*, FingergruppenAnzahl> zeilen_{};
-    std::array<QProgressBar*, FingergruppenAnzahl> balken_{};
+    std::array<Anteilsbalken*, FingergruppenAnzahl> balken_{};
     std::array<QLabel*, FingergruppenAnzahl> skalen_{};
     QMenu* popup_;
     QMenu* skalierungsMenue_;

@@ -1,4 +1,5 @@
 #include "ui/statusleiste.h"
+#include "ui/zugaenglichkeit.h"
 
 #include "ui/leinwand.h"
 
@@ -100,7 +101,7 @@ void Statusleiste::setRot(QLabel* label, bool rot) {
 void Statusleiste::tempoZeigen(int anschlaegeProMinute, bool rot) {
     if (tempoWert_ != anschlaegeProMinute) {
         tempoWert_ = anschlaegeProMinute;
-        tempo_->setText(QStringLiteral("Anschläge pro Minute: %1  ").arg(anschlaegeProMinute));
+        textMelden(tempo_, QStringLiteral("Anschläge pro Minute: %1  ").arg(anschlaegeProMinute));
     }
     setRot(tempo_, rot);
 }
@@ -113,9 +114,9 @@ void Statusleiste::tempoLeeren() {
 
 void Statusleiste::zahlenZeigen(const std::string& anschlaege, const std::string& fehler,
                                 const std::string& fehleranteil, bool fehleranteilRot) {
-    anschlaege_->setText(QString::fromStdString(anschlaege));
-    fehler_->setText(QString::fromStdString(fehler));
-    fehleranteil_->setText(QString::fromStdString(fehleranteil));
+    textMelden(anschlaege_, QString::fromStdString(anschlaege));
+    textMelden(fehler_, QString::fromStdString(fehler));
+    textMelden(fehleranteil_, QString::fromStdString(fehleranteil));
     setRot(fehleranteil_, fehleranteilRot);
 }
 

@@ -145,6 +145,8 @@ void TastenFeld::paintEvent(QPaintEvent*) {
 TastaturWidget::TastaturWidget(int bildschirmbreite, QWidget* parent)
     : QWidget(parent), bildschirmbreite_(bildschirmbreite) {
     setFont(QFont(QStringLiteral("Times New Roman")));
+    // Its own name: without one a screen reader would give it its group's title a second time.
+    setAccessibleName(QStringLiteral("Bildschirmtastatur"));
     for (int i = 0; i < TastenAnzahl; ++i) {
         auto* feld = new TastenFeld(this);
         tasten_[static_cast<std::size_t>(i)] = feld;

@@ -1,4 +1,5 @@
 #include "ui/uebungssteuerung.h"
+#include "ui/zugaenglichkeit.h"
 
 #include "course/hinweistexte.h"
 #include "course/lektionskatalog.h"
@@ -319,7 +320,7 @@ void Uebungssteuerung::buchstabeZeigen() {
     }
     b.zeichenZeigen(text, alsQColor(buchstabenfarbe_), buchstabenschrift(a.index));
     p_.status.zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
-    b.lernziel()->setText(QString::fromStdString(a.lernziel));
+    textMelden(b.lernziel(), QString::fromStdString(a.lernziel));
     b.fortschritt()->setValue(a.fortschritt);
 }
 

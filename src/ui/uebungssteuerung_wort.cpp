@@ -14,6 +14,7 @@
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 #include "ui/wort_seite.h"
+#include "ui/zugaenglichkeit.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -70,7 +71,10 @@ void Uebungssteuerung::wortZeigen() {
     WortSeite& w = p_.wort;
     w.zeileZeigen(QString::fromStdString(a.zeile), a.auswahlStart, a.auswahlLaenge);
     w.wiederholung()->setText(QString::fromStdString(a.wiederholungshinweis));
-    w.lernziel()->setText(QString::fromStdString(a.lernziel));
+    // The percentage stands beside its title; a screen reader hears them together.
+    const QString ziel = QString::fromStdString(a.lernziel);
+    w.lernziel()->setText(ziel);
+    nameMelden(w.lernziel(), w.lernzielTitel()->text().trimmed() + QLatin1Char(' ') + ziel.trimmed());
     w.fortschritt()->setValue(std::clamp(a.fortschritt, 0, 100));
     p_.status.zahlenZeigen(a.anschlaege, a.fehler, a.fehleranteil, a.fehleranteilRot);
     if (lauf_.ansicht() == Ansicht::Tastatur) {

@@ -79,10 +79,10 @@ void WortSeite::zeileZeigen(const QString& text, int start, int laenge) {
     if (laenge > 0) {
         zeile_->setSelection(start, laenge);
         // A screen reader hears the demanded character and where it stands in the line.
-        nameMelden(zeile_, QStringLiteral("Übungszeile, Stelle %1 von %2: %3")
-                               .arg(start + 1)
-                               .arg(text.size())
-                               .arg(gesprochenesZeichen(text.mid(start, laenge))));
+        zeichenMelden(zeile_, QStringLiteral("Übungszeile, Stelle %1 von %2: %3")
+                                  .arg(start + 1)
+                                  .arg(text.size())
+                                  .arg(gesprochenesZeichen(text.mid(start, laenge))));
     } else {
         nameMelden(zeile_, QStringLiteral("Übungszeile"));
         zeile_->deselect();

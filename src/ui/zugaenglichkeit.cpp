@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QGroupBox>
 
 #include <array>
@@ -52,7 +53,58 @@ public:
     }
 };
 
+// Runs `aendern` without any announcement: Qt announces every accessible name that is set, also on a
+// hidden widget.
+template <typename F> void stillAendern(F&& aendern) {
+    QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    aendern();
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+// Announces the name of a widget whose name changed while it was hidden once it is shown again, so
+// that a screen reader that keeps names does not read an old one.
+class Nachmeldung : public QObject {
+public:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Show) {
+            objekt->removeEventFilter(this);
+            QAccessibleEvent meldung(objekt, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&meldung);
+        }
+        return false;
+    }
+};
+
+void nachmelden(QWidget* w) {
+    static Nachmeldung nachmeldung;
+    w->installEventFilter(&nachmeldung); // installed once, however often it is called
+}
+
+// A bar read by the share it stands for, 0 to 100 percent.
+class Anteilszugang : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit Anteilszugang(Anteilsbalken* balken) : QAccessibleWidget(balken, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                : QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return static_cast<Anteilsbalken*>(widget())->anteil(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return 100.0; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
+};
+
+const char* const BildEigenschaft = "tastwerkBild";
+
 QAccessibleInterface* zugangBauen(const QString& klasse, QObject* objekt) {
+    if (objekt->isWidgetType() && objekt->property(BildEigenschaft).toBool()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(objekt), QAccessible::Graphic);
+    }
+    if (klasse == QLatin1String(Anteilsbalken::staticMetaObject.className())) {
+        return new Anteilszugang(static_cast<Anteilsbalken*>(objekt));
+    }
     if (klasse == QLatin1String(TastenFeld::staticMetaObject.className())) {
         return new Tastenzugang(static_cast<TastenFeld*>(objekt));
     }
@@ -70,12 +122,42 @@ void zugaenglichkeitEinrichten() {
 }
 
 void nameMelden(QWidget* w, const QString& name) {
-    if (w->accessibleName() != name) {
+    if (w->accessibleName() == name) {
+        return;
+    }
+    if (w->isVisible()) {
         w->setAccessibleName(name); // announces the change itself
+        return;
+    }
+    stillAendern([&] { w->setAccessibleName(name); });
+    nachmelden(w);
+}
+
+void zeichenMelden(QWidget* w, const QString& name) {
+    if (!w->isVisible() || w->accessibleName() != name) {
+        nameMelden(w, name);
         return;
     }
     QAccessibleEvent ereignis(w, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&ereignis);
+}
+
+void textMelden(QLabel* label, const QString& text) {
+    if (label->text() == text) {
+        return;
+    }
+    // A label without a name of its own is read by its text, and setText announces it.
+    if (label->isVisible()) {
+        label->setText(text);
+        return;
+    }
+    stillAendern([&] { label->setText(text); });
+    nachmelden(label);
+}
+
+void alsBildZeigen(QWidget* bild, const QString& name) {
+    bild->setProperty(BildEigenschaft, true);
+    bild->setAccessibleName(name);
 }
 
 QString gesprochenesZeichen(const QString& zeichen) {

@@ -2,6 +2,7 @@
 // the practice box.
 #include "eigene_texte_aufbau.h"
 
+#include <QAccessible>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -40,6 +41,9 @@ private slots:
         QCOMPARE(ok.text(), QStringLiteral("\nSie haben das Textende erreicht!\n"));
         QCOMPARE(ende.count(), 1);
         QCOMPARE(a.seite->uebungsfeld()->toPlainText(), QStringLiteral("Sie haben das Textende erreicht!"));
+        // The name says what is shown, no longer the Return demanded before.
+        QCOMPARE(QAccessible::queryAccessibleInterface(a.seite->uebungsfeld())->text(QAccessible::Name),
+                 QStringLiteral("Übungstext: Sie haben das Textende erreicht!"));
         QVERIFY(!a.seite->returnHinweis()->isVisible());
         // Further keys change nothing.
         a.tippen("a");

@@ -8,6 +8,7 @@
 #include "ui/buchstaben_seite.h"
 #include "ui/einstellungen_seite.h"
 #include "ui/hinweis_seite.h"
+#include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/wort_seite.h"
@@ -141,6 +142,47 @@ private slots:
             zeile.mid(1, 1) == QStringLiteral(" ") ? QStringLiteral("Leertaste") : zeile.mid(1, 1);
         QCOMPARE(name(w.zeile()),
                  QStringLiteral("Übungszeile, Stelle 2 von %1: ").arg(zeile.size()) + zweites);
+        // The goal's percentage is read with its title, not as a bare " 0.3 %".
+        QVERIFY(w.lernziel()->isVisible());
+        QVERIFY2(w.lernziel()->text().trimmed().endsWith(QLatin1Char('%')), qPrintable(w.lernziel()->text()));
+        QCOMPARE(name(w.lernziel()),
+                 QStringLiteral("Lernziel der Wortübung erreicht zu ") + w.lernziel()->text().trimmed());
+    }
+
+    void dieFehlerbalkenNennenHandFingerUndDenGanzenAnteil() {
+        Lernender l;
+        l.lektionStarten();
+        tippen(&l.f, QStringLiteral("j"));
+        // Two of the demanded "a" are missed with three wrong keys each: far above the bars' 25 % scale.
+        int verfehlt = 0;
+        for (int k = 0; k < 300 && verfehlt < 2; ++k) {
+            if (name(l.f.buchstaben()->feld()) == Praefix + QStringLiteral("a")) {
+                tippen(&l.f, QStringLiteral("sss"));
+                ++verfehlt;
+            }
+            l.geforderteTasteTippen();
+        }
+        QCOMPARE(verfehlt, 2);
+        ui::StatistikSeite& st = *l.f.statistik();
+        QVERIFY(!st.rahmen()->isVisible());
+        QTest::mouseClick(l.f.buchstaben()->statistikKnopf(), Qt::LeftButton);
+        QVERIFY(st.rahmen()->isVisible());
+        QStringList namen;
+        for (ui::Anteilsbalken* b : st.balken()) {
+            const QString n = name(b);
+            QVERIFY2(n.startsWith(QStringLiteral("Fehleranteil ")) && n.endsWith(QStringLiteral(" %")),
+                     qPrintable(n));
+            QVERIFY2(!namen.contains(n), qPrintable(n));
+            namen << n;
+        }
+        ui::Anteilsbalken* links = st.balken()[0];
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(links);
+        const double anteil = i->valueInterface()->currentValue().toDouble();
+        QVERIFY2(anteil > 25, qPrintable(QString::number(anteil)));
+        QCOMPARE(links->value(), links->maximum()); // the bar itself is full at its scale
+        QCOMPARE(name(links), QStringLiteral("Fehleranteil linker kleiner Finger: %1 %").arg(qRound(anteil)));
+        QCOMPARE(name(st.balken()[5]), QStringLiteral("Fehleranteil rechter kleiner Finger: 0 %"));
+        QCOMPARE(i->valueInterface()->maximumValue().toDouble(), 100.0);
     }
 
     void gruppenUndZeilenHabenIhreEigenenNamen() {
@@ -158,6 +200,16 @@ private slots:
         for (const char* titel :
              {"Lernziele", "Schriftarten", "Tippfehler", "Tastaturlayout", "Sound", "Farben ändern"}) {
             QVERIFY2(gruppen.contains(QString::fromUtf8(titel)), titel);
+        }
+        // The flags are pictures with names, not empty fillers; so is the logo.
+        QStringList bilder;
+        for (QWidget* w : l.f.findChildren<QWidget*>()) {
+            if (QAccessible::queryAccessibleInterface(w)->role() == QAccessible::Graphic) {
+                bilder << name(w);
+            }
+        }
+        for (const char* bild : {"Flagge Deutsch", "Flagge Schweiz", "Flagge USA", "Tastwerk-Logo"}) {
+            QVERIFY2(bilder.contains(QString::fromUtf8(bild)), qPrintable(bilder.join(QLatin1Char('|'))));
         }
         // The font labels name the font they show.
         const auto& schriften = l.f.einstellungen()->schriftTexte();
@@ -179,6 +231,16 @@ private slots:
             }
         }
         QVERIFY(zeilen > 3);
+        // No part of a group that it shows is named after the group a second time.
+        for (QGroupBox* g : {hinweis, l.f.seiten().tastatur}) {
+            for (QWidget* teil : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!teil->isVisibleTo(g)) {
+                    continue;
+                }
+                QVERIFY2(name(teil) != name(g), qPrintable(name(g) + QStringLiteral(": ") +
+                                                           QLatin1String(teil->metaObject()->className())));
+            }
+        }
     }
 };
 
