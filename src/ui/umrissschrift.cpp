@@ -3,7 +3,9 @@
 #include "keyboard/kontrast.h"
 #include "ui/farben.h"
 
+#include <QCache>
 #include <QFontInfo>
+#include <QImage>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -19,15 +21,74 @@ std::optional<QColor> umriss(const QColor& farbe, const QColor& grund) {
     return u ? std::optional<QColor>(alsQColor(*u)) : std::nullopt;
 }
 
+// The outline of a text, stroked once into a picture: the letter panel and the keys draw the same few
+// characters again at every keystroke, and stroking a large glyph costs far more than copying it.
+struct Umrissbild {
+    QImage bild;
+    QPoint versatz; // of the picture's top left from the whole device pixel the text starts in
+};
+
+QCache<QString, Umrissbild>& umrissbilder() {
+    static QCache<QString, Umrissbild> bilder(8 * 1024 * 1024); // cost: bytes
+    return bilder;
+}
+
+QPen umrissstift(const QColor& farbe, double stift) {
+    return QPen(farbe, stift, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 // The glyphs' outlines stroked with round joins, smoothed, for text drawn with its baseline at `punkt`;
 // the text itself is then drawn over it. Half the pen lies outside the glyphs.
 void umrissStreichen(QPainter& maler, const QPointF& punkt, const QString& text, const QColor& farbe,
                      double stift) {
-    QPainterPath pfad;
-    pfad.addText(punkt, maler.font(), text);
+    const QTransform welt = maler.worldTransform();
+    const qreal dpr = maler.device() != nullptr ? maler.device()->devicePixelRatio() : 1.0;
+    if (welt.type() > QTransform::TxTranslate) {
+        // Turned or scaled: stroked where it is drawn.
+        QPainterPath pfad;
+        pfad.addText(punkt, maler.font(), text);
+        maler.save();
+        maler.setRenderHint(QPainter::Antialiasing);
+        maler.strokePath(pfad, umrissstift(farbe, stift));
+        maler.restore();
+        return;
+    }
+    // The start in device pixels: its whole pixel, and the rest in quarters of a pixel, which the picture
+    // keeps so that the outline lies where the glyphs are drawn.
+    const QPointF geraet = (punkt + QPointF(welt.dx(), welt.dy())) * dpr;
+    const QPoint ganz(int(std::floor(geraet.x())), int(std::floor(geraet.y())));
+    const QPointF rest(std::round((geraet.x() - ganz.x()) * 4) / 4,
+                       std::round((geraet.y() - ganz.y()) * 4) / 4);
+    const QString schluessel = QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                                   .arg(maler.font().key(), text, farbe.name(QColor::HexArgb))
+                                   .arg(stift)
+                                   .arg(dpr)
+                                   .arg(rest.x())
+                                   .arg(rest.y());
+    Umrissbild neu;
+    const Umrissbild* eintrag = umrissbilder().object(schluessel);
+    if (eintrag == nullptr) {
+        QPainterPath pfad;
+        pfad.addText(QPointF(0, 0), maler.font(), text);
+        const QRectF rand = pfad.boundingRect().adjusted(-stift, -stift, stift, stift);
+        const QRect flaeche =
+            QRectF(rand.topLeft() * dpr + rest, rand.size() * dpr).toAlignedRect().adjusted(-1, -1, 1, 1);
+        neu.bild = QImage(flaeche.size(), QImage::Format_ARGB32_Premultiplied);
+        neu.bild.fill(Qt::transparent);
+        neu.versatz = flaeche.topLeft();
+        QPainter bildmaler(&neu.bild);
+        bildmaler.setRenderHint(QPainter::Antialiasing);
+        bildmaler.translate(QPointF(-flaeche.topLeft()) + rest);
+        bildmaler.scale(dpr, dpr);
+        bildmaler.strokePath(pfad, umrissstift(farbe, stift));
+        bildmaler.end();
+        neu.bild.setDevicePixelRatio(dpr);
+        umrissbilder().insert(schluessel, new Umrissbild(neu), int(neu.bild.sizeInBytes()));
+        eintrag = &neu;
+    }
     maler.save();
-    maler.setRenderHint(QPainter::Antialiasing);
-    maler.strokePath(pfad, QPen(farbe, stift, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    maler.resetTransform();
+    maler.drawImage(QPointF(ganz + eintrag->versatz) / dpr, eintrag->bild);
     maler.restore();
 }
 
