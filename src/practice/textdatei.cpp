@@ -234,7 +234,10 @@ std::vector<std::string> nichtDarstellbareZeichen(std::string_view utf8) {
 std::string zeichenBenennen(std::string_view zeichen) {
     const char32_t c = einzigerCodepunkt(zeichen).value_or(0xFFFD);
     if (!unsichtbar(c)) {
-        return "\"" + std::string(zeichen) + "\"";
+        std::string zitiert = "\"";
+        zitiert.append(zeichen);
+        zitiert.push_back('"');
+        return zitiert;
     }
     std::array<char, 16> nummer{};
     std::snprintf(nummer.data(), nummer.size(), "U+%04X", static_cast<unsigned>(c));
