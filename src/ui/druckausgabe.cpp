@@ -1,9 +1,7 @@
 #include "ui/druckausgabe.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "ui/privatmodul.h"
 
-#include <cstdio>
 #include <memory>
 
 namespace tastwerk::ui {
@@ -15,13 +13,9 @@ Druckausgabe* druckausgabe() {
         return ausgabe.get();
     }
     geladen = true;
-    // The print library lies in lib/tastwerk/druck beside the program's bin folder (installed or built).
-    QLibrary bibliothek(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../lib/tastwerk/druck/tastwerk_druck"));
-    auto anlegen = reinterpret_cast<Druckausgabe* (*)()>(bibliothek.resolve("tastwerk_druckausgabe_anlegen"));
+    auto anlegen = reinterpret_cast<Druckausgabe* (*)()>(privatmodulLaden(
+        QStringLiteral("druck"), "tastwerk_druckausgabe_anlegen", "Das Drucken ist nicht verfügbar"));
     if (anlegen == nullptr) {
-        std::fprintf(stderr, "tastwerk: Das Drucken ist nicht verfügbar (%s).\n",
-                     bibliothek.errorString().toLocal8Bit().constData());
         return nullptr;
     }
     ausgabe.reset(anlegen());

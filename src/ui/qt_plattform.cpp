@@ -1,12 +1,12 @@
 #include "ui/qt_plattform.h"
 
 #include "session/startordner.h"
+#include "ui/privatmodul.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QStorageInfo>
 #include <QTimer>
 
@@ -67,14 +67,10 @@ Klangausgabe* QtKlang::ausgabe() {
         return ausgabe_.get();
     }
     geladen_ = true;
-    // The sound library lies in lib/tastwerk/klang beside the program's bin folder (installed or built).
-    QLibrary bibliothek(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../lib/tastwerk/klang/tastwerk_klang"));
-    auto anlegen = reinterpret_cast<Klangausgabe* (*)()>(bibliothek.resolve("tastwerk_klangausgabe_anlegen"));
+    auto anlegen = reinterpret_cast<Klangausgabe* (*)()>(
+        privatmodulLaden(QStringLiteral("klang"), "tastwerk_klangausgabe_anlegen",
+                         "Die Klangausgabe ist nicht verfügbar; das Programm bleibt stumm"));
     if (anlegen == nullptr) {
-        std::fprintf(stderr,
-                     "tastwerk: Die Klangausgabe ist nicht verfügbar (%s); das Programm bleibt stumm.\n",
-                     bibliothek.errorString().toLocal8Bit().constData());
         return nullptr;
     }
     ausgabe_.reset(anlegen());
