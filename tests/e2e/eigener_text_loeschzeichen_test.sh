@@ -11,10 +11,7 @@ starte_x
 starte_atspi
 starte_programm --ordner "$ordner"
 warte_auf_fenster >/dev/null
-atspi warte "Bitte geben Sie Ihren Benutzernamen ein:" --rolle label >/dev/null ||
-    fehlschlag "die Namensaufforderung erscheint nicht"
-xdotool type --delay 60 "anna"
-xdotool key Return
+name_eingeben "anna"
 atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"
 atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "der Knopf Eigene Texte üben fehlt"
 atspi klicke "Text üben" --rolle "push button" || fehlschlag "der Knopf Text üben fehlt"

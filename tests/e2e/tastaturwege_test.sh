@@ -11,10 +11,7 @@ starte_x
 starte_atspi
 starte_programm --ordner "$ordner"
 fenster=$(warte_auf_fenster)
-atspi warte "Bitte geben Sie Ihren Benutzernamen ein:" --rolle label >/dev/null ||
-    fehlschlag "die Namensaufforderung erscheint nicht"
-xdotool type --delay 40 "anna"
-xdotool key Return
+name_eingeben "anna"
 
 atspi warte "&?Start" --rolle "push button" >/dev/null || fehlschlag "das Hauptmenü erscheint nicht"
 # Without a window manager the window is not the active one by itself; a desktop makes it so.

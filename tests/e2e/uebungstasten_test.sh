@@ -14,10 +14,7 @@ starte_x
 starte_atspi
 starte_programm --ordner "$ordner"
 warte_auf_fenster >/dev/null
-atspi warte "Bitte geben Sie Ihren Benutzernamen ein:" --rolle label >/dev/null ||
-    fehlschlag "die Namensaufforderung erscheint nicht"
-xdotool type --delay 40 "anna"
-xdotool key Return
+name_eingeben "anna"
 
 # Errors are only counted and make no sound, so that every key of the exercise is one keystroke at once.
 atspi klicke "&?Einstellungen" --rolle "push button" || fehlschlag "kein Knopf Einstellungen"

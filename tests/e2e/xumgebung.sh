@@ -81,6 +81,14 @@ atspi() {
 }
 
 # A real mouse click in the middle of the element that atspi.py finds (same arguments as its verbs).
+# name_eingeben NAME: signs in as a learner would, typing the name into the name field and Return.
+name_eingeben() {
+    atspi warte "Bitte geben Sie Ihren Benutzernamen ein:" --rolle label >/dev/null ||
+        fehlschlag "die Namensaufforderung erscheint nicht"
+    xdotool type --delay 50 "$1"
+    xdotool key Return
+}
+
 klicke_mit_maus() {
     local mitte
     mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
