@@ -92,6 +92,14 @@ void EigeneTexteEditor::schriftAendern() {
     }
 }
 
+std::optional<EigenerText> EigeneTexteEditor::gewaehltLesen(const QString& pfad) {
+    if (pfad.isEmpty()) {
+        return std::nullopt; // the dialog was cancelled
+    }
+    ablage_.gewaehlt(dateiname(pfad));
+    return lesen(pfad);
+}
+
 std::optional<EigenerText> EigeneTexteEditor::lesen(const QString& pfad) {
     try {
         return textdateiLesen(dateiname(pfad));
@@ -160,11 +168,7 @@ void EigeneTexteEditor::schreiben(const Textablage::Speicherziel& ziel) {
 
 bool EigeneTexteEditor::textladen() {
     const QString pfad = dateiOeffnen(pfadname(ablage_.ordner()));
-    if (pfad.isEmpty()) {
-        return false;
-    }
-    ablage_.gewaehlt(dateiname(pfad));
-    const std::optional<EigenerText> text = lesen(pfad);
+    const std::optional<EigenerText> text = gewaehltLesen(pfad);
     if (!text) {
         return false;
     }
@@ -221,11 +225,7 @@ bool EigeneTexteEditor::Textaendern() {
     rahmen_->raise();
     editor_->setReadOnly(false);
     editor_->clear();
-    if (pfad.isEmpty()) {
-        return false;
-    }
-    ablage_.gewaehlt(dateiname(pfad));
-    const std::optional<EigenerText> text = lesen(pfad);
+    const std::optional<EigenerText> text = gewaehltLesen(pfad);
     if (!text) {
         return false;
     }

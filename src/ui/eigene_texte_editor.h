@@ -74,6 +74,8 @@ private:
     void schriftAendern();
 
     // Reads the file and reports a failure; nothing when it could not be read.
+    // The file chosen in a dialog (none when it was cancelled), kept as the chosen one, then read.
+    std::optional<EigenerText> gewaehltLesen(const QString& pfad);
     std::optional<EigenerText> lesen(const QString& pfad);
     // Tells the learner about characters the exercise cannot compare.
     void nichtDarstellbarMelden(const EigenerText& text, bool zumUeben);

@@ -135,16 +135,7 @@ nachher=$(anschlaege_lesen)
 
 # Paused, Tab walks to "Zurück zum Hauptmenü", as the focused state says, and Return brings the main menu.
 atspi fehlt "Hauptmenü" --rolle panel --sekunden 0 || fehlschlag "das Hauptmenü ist während der Übung zu sehen"
-erreicht=
-for _ in $(seq 1 30); do
-    xdotool key Tab
-    sleep 0.1
-    if atspi zustand "Zurück zum Hauptmenü" --rolle "push button" | grep -qx focused; then
-        erreicht=1
-        break
-    fi
-done
-[ -n "$erreicht" ] || fehlschlag "Tab erreicht \"Zurück zum Hauptmenü\" nicht"
+tab_bis "Zurück zum Hauptmenü"
 xdotool key Return
 atspi warte "Hauptmenü" --rolle panel >/dev/null || fehlschlag "Return bringt das Hauptmenü nicht"
 atspi fehlt "Geforderter Buchstabe: .*" || fehlschlag "die Buchstabenübung bleibt stehen"

@@ -20,15 +20,6 @@ sleep 0.3
 atspi zustand "&?Start" --rolle "push button" | grep -qx focused ||
     fehlschlag "nach der Anmeldung hat der Knopf Start nicht den Fokus"
 
-tab_bis() {
-    for _ in $(seq 1 40); do
-        xdotool key Tab
-        sleep 0.1
-        atspi zustand "$1" --rolle "$2" | grep -qx focused && return 0
-    done
-    fehlschlag "Tab erreicht \"$1\" nicht"
-}
-
 # Alt+X, Tab to "Schreibregeln", Return opens them.
 xdotool key alt+x
 atspi warte "Lektion direkt anwählen" --rolle slider >/dev/null || fehlschlag "Alt+X zeigt Extras nicht"

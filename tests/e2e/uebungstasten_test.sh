@@ -54,16 +54,7 @@ atspi fehlt "Weiter üben" --rolle "push button" || fehlschlag "F3 schließt die
 # Paused, Tab walks through the exercise's buttons to "Zurück zum Hauptmenü"; Return presses it.
 xdotool key Escape
 atspi warte "Pause beenden" --rolle "push button" >/dev/null || fehlschlag "Escape pausiert nicht"
-erreicht=
-for _ in $(seq 1 30); do
-    xdotool key Tab
-    sleep 0.1
-    if atspi zustand "Zurück zum Hauptmenü" --rolle "push button" | grep -qx focused; then
-        erreicht=1
-        break
-    fi
-done
-[ -n "$erreicht" ] || fehlschlag "Tab erreicht \"Zurück zum Hauptmenü\" nicht"
+tab_bis "Zurück zum Hauptmenü"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 xdotool key Return
 atspi fehlt "Buchstabenübung.*" || fehlschlag "Return bringt das Hauptmenü nicht"
@@ -73,15 +64,6 @@ lektion_beginnen
 xdotool key F5
 atspi fehlt "Statusleiste" || fehlschlag "F5 führt nicht zum Hauptmenü"
 
-# Tab, stepping until the button has the focus; fails when it never comes.
-tab_bis() {
-    for _ in $(seq 1 30); do
-        xdotool key Tab
-        sleep 0.1
-        atspi zustand "$1" --rolle "push button" | grep -qx focused && return 0
-    done
-    fehlschlag "Tab erreicht \"$1\" nicht"
-}
 anschlaege() { atspi alle "Anschläge: [0-9]+" --rolle label --alle | sed -n "1s/^.*'\(Anschläge: [0-9]*\)'.*$/\1/p"; }
 
 atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"

@@ -89,6 +89,17 @@ name_eingeben() {
     xdotool key Return
 }
 
+# tab_bis NAME [ROLE]: Tab, step by step, until the element (a push button unless ROLE says otherwise) has
+# the focus; fails when it never comes.
+tab_bis() {
+    for _ in $(seq 1 40); do
+        xdotool key Tab
+        sleep 0.1
+        atspi zustand "$1" --rolle "${2:-push button}" | grep -qx focused && return 0
+    done
+    fehlschlag "Tab erreicht \"$1\" nicht"
+}
+
 klicke_mit_maus() {
     local mitte
     mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
