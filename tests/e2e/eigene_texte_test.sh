@@ -22,8 +22,7 @@ starte_atspi
 starte_programm --ordner "$ordner"
 warte_auf_fenster >/dev/null
 name_eingeben "anna"
-atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"
-atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "der Knopf Eigene Texte üben fehlt"
+eigene_texte_oeffnen
 
 # Text üben: preview with its counts, then the exercise.
 atspi klicke "Text üben" --rolle "push button" || fehlschlag "der Knopf Text üben fehlt"
@@ -39,8 +38,7 @@ atspi warte "Zeile 2 von 2" --rolle label >/dev/null || fehlschlag "die erste Ze
 klicke_mit_maus "Hauptmenü" --rolle "push button"
 
 # Text neu erstellen: saved as Windows-1252 with CR LF; a name without extension gets ".TXT".
-atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt nach der Übung"
-atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "Eigene Texte üben fehlt nach der Übung"
+eigene_texte_oeffnen
 atspi klicke "Text neu erstellen" --rolle "push button" || fehlschlag "der Knopf Text neu erstellen fehlt"
 atspi warte "Text speichern" --rolle "push button" >/dev/null || fehlschlag "der Editor für einen neuen Text fehlt"
 sleep 0.5

@@ -12,8 +12,7 @@ starte_atspi
 starte_programm --ordner "$ordner"
 warte_auf_fenster >/dev/null
 name_eingeben "anna"
-atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"
-atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "der Knopf Eigene Texte üben fehlt"
+eigene_texte_oeffnen
 atspi klicke "Text üben" --rolle "push button" || fehlschlag "der Knopf Text üben fehlt"
 sleep 1
 # The open dialog starts in the folder Texte with the focus in its name box.

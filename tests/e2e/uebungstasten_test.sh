@@ -66,8 +66,7 @@ atspi fehlt "Statusleiste" || fehlschlag "F5 führt nicht zum Hauptmenü"
 
 anschlaege() { atspi alle "Anschläge: [0-9]+" --rolle label --alle | sed -n "1s/^.*'\(Anschläge: [0-9]*\)'.*$/\1/p"; }
 
-atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"
-atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "der Knopf Eigene Texte üben fehlt"
+eigene_texte_oeffnen
 atspi klicke "Text üben" --rolle "push button" || fehlschlag "der Knopf Text üben fehlt"
 sleep 1
 xdotool type --delay 20 "$ordner/Texte/zwei.TXT"

@@ -89,6 +89,12 @@ name_eingeben() {
     xdotool key Return
 }
 
+# eigene_texte_oeffnen: from the main menu through "Extras" to the screen "Eigene Texte üben".
+eigene_texte_oeffnen() {
+    atspi klicke "E&?xtras" --rolle "push button" || fehlschlag "der Knopf Extras fehlt"
+    atspi klicke "Eigene Texte üben" --rolle "push button" || fehlschlag "der Knopf Eigene Texte üben fehlt"
+}
+
 # tab_bis NAME [ROLE]: Tab, step by step, until the element (a push button unless ROLE says otherwise) has
 # the focus; fails when it never comes.
 tab_bis() {
