@@ -110,9 +110,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     tastatur_->resize(std::min(tastatur_->sizeHint().width(), seiten_.tastatur->width() - 2 * masse_.s(8)),
                       tastatur_->sizeHint().height());
 
-    status_ = new Statusleiste(flaeche);
-    status_->setGeometry(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8),
-                         masse_.s(34));
+    status_ = new Statusleiste(
+        QRect(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8), masse_.s(34)),
+        flaeche);
     status_->hide();
 
     bildschirme_ =

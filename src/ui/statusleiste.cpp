@@ -4,8 +4,10 @@
 #include "ui/leinwand.h"
 
 #include <QContextMenuEvent>
-#include <QHBoxLayout>
 #include <QStyle>
+
+#include <array>
+#include <cmath>
 
 namespace tastwerk::ui {
 
@@ -26,7 +28,8 @@ QLabel* feld(QWidget* eltern, const QString& text, const QString& hinweis) {
 }
 } // namespace
 
-Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
+Statusleiste::Statusleiste(const QRect& entwurf, QWidget* parent) : QFrame(parent) {
+    setGeometry(entwurf);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -52,17 +55,36 @@ Statusleiste::Statusleiste(QWidget* parent) : QFrame(parent) {
     abbruch_->setAccessibleName(QStringLiteral("Abbruch"));
     abbruch_->setFocusPolicy(Qt::NoFocus);
 
-    auto* zeile = new QHBoxLayout(this);
-    zeile->setContentsMargins(4, 2, 4, 2);
-    zeile->addWidget(anschlaege_, 2);
-    zeile->addWidget(tempo_, 3);
-    zeile->addWidget(fehler_, 2);
-    zeile->addWidget(fehleranteil_, 3);
-    zeile->addWidget(pausentext_, 10);
-    zeile->addWidget(abbruch_, 0);
+    anordnen();
 
     popup_ = new QMenu(this);
     pause_ = popup_->addAction(QStringLiteral("Pause"));
+}
+
+void Statusleiste::anordnen() {
+    // The parts lie on the design canvas, which scales them with the bar. The four figures share the room
+    // left of the cancel button 2 : 3 : 2 : 3; the pause text takes that room while paused. Each part has
+    // a fixed size: a figure's new number repaints the figure and asks no layout to measure the bar again
+    // (the speed changes at every tick while a lesson runs).
+    constexpr int Rand = 4;
+    constexpr int Abstand = 6;
+    const int hoehe = height() - 4;
+    const int knopf = hoehe - 6;
+    const QRect raum(Rand, 2, width() - 2 * Rand - knopf - Abstand, hoehe);
+    abbruch_->setFixedSize(knopf, knopf);
+    abbruch_->move(raum.right() + 1 + Abstand, raum.top() + (hoehe - knopf) / 2);
+    pausentext_->setFixedSize(raum.size());
+    pausentext_->move(raum.topLeft());
+    const std::array<std::pair<QLabel*, int>, 4> teile{
+        {{anschlaege_, 2}, {tempo_, 3}, {fehler_, 2}, {fehleranteil_, 3}}};
+    const double einheit = (raum.width() - 3.0 * Abstand) / 10;
+    double links = raum.left();
+    for (auto [label, anteil] : teile) {
+        const int breite = int(std::lround(einheit * anteil));
+        label->setFixedSize(breite, hoehe);
+        label->move(int(std::lround(links)), raum.top());
+        links += einheit * anteil + Abstand;
+    }
 }
 
 void Statusleiste::showEvent(QShowEvent* e) {

@@ -15,7 +15,8 @@ namespace tastwerk::ui {
 class Statusleiste : public QFrame {
     Q_OBJECT
 public:
-    explicit Statusleiste(QWidget* parent = nullptr);
+    // `entwurf`: the bar's place on the design canvas.
+    Statusleiste(const QRect& entwurf, QWidget* parent);
 
     QLabel* anschlaege() const { return anschlaege_; }
     QLabel* tempo() const { return tempo_; }
@@ -48,6 +49,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void anordnen();
+
     QLabel* anschlaege_;
     QLabel* tempo_;
     int tempoWert_ = -1;
