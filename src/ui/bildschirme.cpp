@@ -103,6 +103,9 @@ void Bildschirme::zeigen(Bildschirm b) {
                 if (w == nullptr) {
                     continue;
                 }
+                if (gesucht != '-' && bereitstellen_) {
+                    bereitstellen_(w);
+                }
                 w->setVisible(gesucht != '-');
                 if (gesucht == 'V') {
                     w->raise();

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -45,6 +46,10 @@ public:
     // Shows the screen's parts, hides the others it names and leaves the rest as they are; the parts
     // the table puts in front are raised.
     void zeigen(Bildschirm b);
+    // What makes a part's contents before it is first shown.
+    void setBereitstellen(std::function<void(QWidget*)> bereitstellen) {
+        bereitstellen_ = std::move(bereitstellen);
+    }
 
     const Seiten& seiten() const { return seiten_; }
     Begruessungstext* begruessung() const { return begruessung_; }
@@ -77,6 +82,7 @@ private:
     QWidget* namensfeld_;
     QWidget* namensaufforderung_;
     Masse masse_;
+    std::function<void(QWidget*)> bereitstellen_;
 };
 
 } // namespace tastwerk::ui

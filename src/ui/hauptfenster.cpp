@@ -80,51 +80,19 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     connect(begruessung_, &Begruessungstext::kontextmenueVerlangt, this,
             [this](const QPoint& p) { aktionen_.begruessungPopup->popup(p); });
 
-    fehlerraster_ = new Fehlerraster(seiten_.fehlerraster);
-    auto* rasterRahmen = new QHBoxLayout(seiten_.fehlerraster);
-    rasterRahmen->setContentsMargins(6, 4, 6, 4);
-    rasterRahmen->addWidget(fehlerraster_);
-
-    einstellungen_ = new EinstellungenSeite(seiten_.einstellungen, sitzung_, masse_);
-    layoutAuswahl_ = new LayoutAuswahl(einstellungen_->tastaturlayoutPlatz());
-    auto* layoutRahmen = new QHBoxLayout(einstellungen_->tastaturlayoutPlatz());
-    layoutRahmen->setContentsMargins(0, 0, 0, 0);
-    // The layout chooser is the group "Tastaturlayout" itself; its place carries no second frame.
-    einstellungen_->tastaturlayoutPlatz()->setTitle(QString());
-    einstellungen_->tastaturlayoutPlatz()->setFlat(true);
-    layoutRahmen->addWidget(layoutAuswahl_);
-    extras_ = new ExtrasSeite(seiten_.extras, sitzung_, masse_);
-    hinweis_ = new HinweisSeite(seiten_.hinweistext, masse_);
-    buchstaben_ = new BuchstabenSeite(seiten_.buchstabenuebung, masse_, uebungsaktionen_);
-    wort_ = new WortSeite(seiten_.wortuebung, masse_, uebungsaktionen_);
-    benutzerdaten_ = new BenutzerdatenSeite(seiten_.benutzerdaten, sitzung_, masse_);
-    benutzerdatei_seite_ = new BenutzerdateiSeite(seiten_.benutzerdatei, sitzung_, benutzerdatei_, masse_);
-    eigene_ = new EigeneTexteSeite(seiten_.eigeneTexte[0], seiten_.eigeneTexte[1], seiten_.eigeneTexte[2],
-                                   sitzung_, *umgebung_.klang, masse_, uebungsaktionen_, this);
-    statistik_ = new StatistikSeite(seiten_.fehlerstatistik, sitzung_, masse_);
-
-    tastatur_ = new TastaturWidget(masse_.breite, seiten_.tastatur);
-    tastatur_->move(masse_.s(8), masse_.s(20));
-    seiten_.tastatur->resize(seiten_.tastatur->width(), tastatur_->sizeHint().height() + masse_.s(28));
-    // The keys' room, within the group's frame.
-    tastatur_->resize(std::min(tastatur_->sizeHint().width(), seiten_.tastatur->width() - 2 * masse_.s(8)),
-                      tastatur_->sizeHint().height());
-
-    status_ = new Statusleiste(
-        QRect(masse_.s(8), masse_.hoehe - masse_.s(88), masse_.breite - 2 * masse_.s(8), masse_.s(34)),
-        flaeche);
-    status_->hide();
+    // The keyboard and the status bar are made now, the other screens when they are first needed.
+    seitenbau_ = new Seitenbau(*buehne_->leinwand(), seiten_, sitzung_, benutzerdatei_, *umgebung_.klang,
+                               masse_, uebungsaktionen_, this);
 
     bildschirme_ =
         std::make_unique<Bildschirme>(seiten_, begruessung_, logo_, namensfeld_, namensaufforderung_, masse_);
-    steuerung_ = new Uebungssteuerung(
-        sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_, aktionen_, uebungsaktionen_,
-        Uebungsseiten{*buchstaben_, *wort_, *eigene_, *hinweis_, *statistik_, *fehlerraster_, *tastatur_,
-                      *status_, *einstellungen_, *extras_, *layoutAuswahl_},
-        this);
+    bildschirme_->setBereitstellen([this](QWidget* teil) { seitenbau_->bereitstellen(teil); });
+    steuerung_ = new Uebungssteuerung(sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_,
+                                      aktionen_, uebungsaktionen_, *seitenbau_, this);
 
     inhalteAnlegen();
     verbinden();
+    seitenVerbinden();
     navigationVerbinden();
     verlaufVerbinden();
     init();
@@ -168,8 +136,7 @@ void Hauptfenster::init() {
     sitzung_.startminute = jetzt.minute;
     sitzung_.farben = Standardfarben;
 
-    // 8. The lesson error grid.
-    fehlerraster_->vorbereiten(masse_);
+    // 8. The lesson error grid is prepared when it is made.
 
     // 9. and 10.
     sitzung_.tastaturlektion = 17;
@@ -179,7 +146,7 @@ void Hauptfenster::init() {
     sitzung_.programmordner = umgebung_.programmordner.toStdString();
 
     bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
-    extras_->wiederholungsTasten()->setText(QStringLiteral("a s d f  j k l ö + Leertaste"));
+    seitenbau_->wiederholungsTastenZeigen(QStringLiteral("a s d f  j k l ö + Leertaste"));
     namensfeld_->setFocus();
 }
 
@@ -204,58 +171,20 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.einstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
     connect(aktionen_.menueEinstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
     connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
-    connect(extras_->fehlerstatistik(), &QPushButton::clicked, steuerung_,
-            &Uebungssteuerung::fehlerstatistikextras);
     connect(aktionen_.benutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
     connect(aktionen_.menueBenutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
-    connect(extras_->einsehen(), &QPushButton::clicked, this, &Hauptfenster::benutzerdateiEinsehen);
-    connect(benutzerdatei_seite_, &BenutzerdateiSeite::geloescht, this, &Hauptfenster::benutzerdateiEinsehen);
-    connect(benutzerdatei_seite_, &BenutzerdateiSeite::tabelleVeraltet, this,
-            &Hauptfenster::benutzerdateiEinsehen);
-    // Colours and fonts take effect at once.
-    connect(einstellungen_, &EinstellungenSeite::farbenGeaendert, this, [this] {
-        buchstaben_->legendeFaerben(sitzung_.farben);
-        tastatur_->einfaerben(sitzung_.tastaturlektion, sitzung_.farben);
-        Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben);
-    });
-    connect(buchstaben_->hintergrundMenue(), &QMenu::aboutToShow, this,
-            [this] { Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben); });
-    connect(einstellungen_, &EinstellungenSeite::schriftenGeaendert, eigene_,
-            &EigeneTexteSeite::schriftAnwenden);
-    // Own texts: the main menu's popup, the Extras button and the screens' own navigation.
-    connect(extras_->eigeneTexte(), &QPushButton::clicked, eigene_, &EigeneTexteSeite::MenueEigeneTexte);
-    connect(aktionen_.textLaden, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextladen);
-    connect(aktionen_.textErstellen, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextErstellen);
-    connect(aktionen_.textAendern, &QAction::triggered, eigene_, &EigeneTexteSeite::MenueTextaendern);
-    connect(eigene_->hauptmenueKnopf(), &QPushButton::clicked, this, &Hauptfenster::hauptmenue);
-    connect(eigene_, &EigeneTexteSeite::angezeigt, this,
-            [this] { bildschirme_->zeigen(Bildschirm::EigeneTexte); });
-    connect(eigene_, &EigeneTexteSeite::vorschauGezeigt, this,
-            [this] { aktionen_.menueleisteFreigeben(false); });
-    // The sound settings: the check boxes "Bei" and "Stimme" and the letter exercise's popup items in step.
-    connect(buchstaben_->popupBeiTippfehler(), &QAction::triggered, this, [this](bool an) {
-        sitzung_.tonBeiTippfehler = an;
-        einstellungen_->beiTippfehler()->setChecked(an);
-    });
-    connect(buchstaben_->popupStimme(), &QAction::triggered, this, [this](bool an) {
-        sitzung_.stimme = an;
-        einstellungen_->stimme()->setChecked(an);
-    });
-    connect(einstellungen_, &EinstellungenSeite::tonBeiTippfehlerGeaendert, buchstaben_->popupBeiTippfehler(),
-            &QAction::setChecked);
-    connect(einstellungen_, &EinstellungenSeite::stimmeGeaendert, buchstaben_->popupStimme(),
-            &QAction::setChecked);
+    // Own texts from the main menu's popup.
+    connect(aktionen_.textLaden, &QAction::triggered, this,
+            [this] { seitenbau_->eigene().MenueTextladen(); });
+    connect(aktionen_.textErstellen, &QAction::triggered, this,
+            [this] { seitenbau_->eigene().MenueTextErstellen(); });
+    connect(aktionen_.textAendern, &QAction::triggered, this,
+            [this] { seitenbau_->eigene().MenueTextaendern(); });
     connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
-    // The learner's own position is saved before a repetition takes its place.
-    connect(extras_, &ExtrasSeite::wiederholungGestartet, this, [this] {
-        if (datenaufdiskschreiben()) {
-            steuerung_->startWiederholung();
-        }
-    });
 }
 
 QLabel* Hauptfenster::wiederholungsTasten() const {
-    return extras_->wiederholungsTasten();
+    return seitenbau_->extras().wiederholungsTasten();
 }
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
@@ -290,12 +219,12 @@ bool Hauptfenster::tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e) {
 }
 
 void Hauptfenster::einstellungenaktiviert() {
-    einstellungen_->berichtigungAnzeigen();
+    seitenbau_->einstellungen().berichtigungAnzeigen();
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
     obenSetzen(seiten_.einstellungen, masse_.h(0.2));
     bildschirme_->zeigen(Bildschirm::Einstellungen);
-    einstellungen_->zielTexteAktualisieren();
+    seitenbau_->einstellungen().zielTexteAktualisieren();
     bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
@@ -309,8 +238,12 @@ void Hauptfenster::extrasZeigen() {
 void Hauptfenster::universaltimer() {
     steuerung_->takt();
     // 5. The access word unlocks "Benutzer löschen". 6. The lesson box of the user data screen.
-    benutzerdatei_seite_->zugangPruefen();
-    benutzerdaten_->lektionsfeldAktualisieren();
+    if (auto* datei = seitenbau_->schonGebaut<BenutzerdateiSeite>()) {
+        datei->zugangPruefen();
+    }
+    if (auto* daten = seitenbau_->schonGebaut<BenutzerdatenSeite>()) {
+        daten->lektionsfeldAktualisieren();
+    }
     // The error heatmap's switch belongs to the keyboard screen outside the exercises.
     heatmap_->takt(sitzung_.angemeldet && seiten_.hauptmenue->isVisible() && seiten_.tastatur->isVisible() &&
                    !steuerung_->laeuft());

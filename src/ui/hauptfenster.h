@@ -10,6 +10,7 @@
 #include "ui/aktionen.h"
 #include "ui/masse.h"
 #include "ui/seiten.h"
+#include "ui/seitenbau.h"
 #include "ui/uebungsaktionen.h"
 #include "verlauf/lernverlauf.h"
 
@@ -77,20 +78,22 @@ public:
     Namensfeld* namensfeld() const { return namensfeld_; }
     QLabel* namensaufforderung() const { return namensaufforderung_; }
     Begruessungstext* begruessungstext() const { return begruessung_; }
-    Fehlerraster* fehlerraster() const { return fehlerraster_; }
+    // The screens; each is made when first asked for.
+    Seitenbau& seitenbau() const { return *seitenbau_; }
+    Fehlerraster* fehlerraster() const { return &seitenbau_->raster(); }
     QLabel* wiederholungsTasten() const;
-    EinstellungenSeite* einstellungen() const { return einstellungen_; }
-    ExtrasSeite* extras() const { return extras_; }
-    HinweisSeite* hinweis() const { return hinweis_; }
-    BuchstabenSeite* buchstaben() const { return buchstaben_; }
-    WortSeite* wort() const { return wort_; }
-    EigeneTexteSeite* eigeneTexte() const { return eigene_; }
-    BenutzerdatenSeite* benutzerdatenSeite() const { return benutzerdaten_; }
-    BenutzerdateiSeite* benutzerdateiSeite() const { return benutzerdatei_seite_; }
-    StatistikSeite* statistik() const { return statistik_; }
-    Statusleiste* statusleiste() const { return status_; }
-    TastaturWidget* tastatur() const { return tastatur_; }
-    LayoutAuswahl* layoutAuswahl() const { return layoutAuswahl_; }
+    EinstellungenSeite* einstellungen() const { return &seitenbau_->einstellungen(); }
+    ExtrasSeite* extras() const { return &seitenbau_->extras(); }
+    HinweisSeite* hinweis() const { return &seitenbau_->hinweis(); }
+    BuchstabenSeite* buchstaben() const { return &seitenbau_->buchstaben(); }
+    WortSeite* wort() const { return &seitenbau_->wort(); }
+    EigeneTexteSeite* eigeneTexte() const { return &seitenbau_->eigene(); }
+    BenutzerdatenSeite* benutzerdatenSeite() const { return &seitenbau_->benutzerdaten(); }
+    BenutzerdateiSeite* benutzerdateiSeite() const { return &seitenbau_->benutzerdatei(); }
+    StatistikSeite* statistik() const { return &seitenbau_->statistik(); }
+    Statusleiste* statusleiste() const { return &seitenbau_->status; }
+    TastaturWidget* tastatur() const { return &seitenbau_->tastatur; }
+    LayoutAuswahl* layoutAuswahl() const { return &seitenbau_->layoutAuswahl(); }
     Uebungssteuerung* steuerung() const { return steuerung_; }
 
     // Saves the session into the learner's record; a failure is shown to the learner. True on success.
@@ -150,10 +153,12 @@ private:
     void angemeldetAnzeigen();
     void universaltimer();
     void verbinden();
+    // What talks to a screen, connected when the screen is made.
+    void seitenVerbinden();
     void navigationVerbinden();
     void inhalteAnlegen();
-    // Makes a screen's contents before it is first shown, where they are made only then.
-    void seiteBereitstellen(QGroupBox* seite);
+    // The learner's settings in the letter exercise's popup, legend and background.
+    void buchstabenEinstellen(BuchstabenSeite& b);
     // The help window pauses a running exercise while it is in front, and ends only that pause.
     void hilfePausieren();
     void hilfeVerlassen();
@@ -179,19 +184,7 @@ private:
     QLabel* namensaufforderung_ = nullptr;
     Namensfeld* namensfeld_ = nullptr;
     Begruessungstext* begruessung_ = nullptr;
-    Fehlerraster* fehlerraster_ = nullptr;
-    EinstellungenSeite* einstellungen_ = nullptr;
-    ExtrasSeite* extras_ = nullptr;
-    HinweisSeite* hinweis_ = nullptr;
-    BuchstabenSeite* buchstaben_ = nullptr;
-    WortSeite* wort_ = nullptr;
-    EigeneTexteSeite* eigene_ = nullptr;
-    BenutzerdatenSeite* benutzerdaten_ = nullptr;
-    BenutzerdateiSeite* benutzerdatei_seite_ = nullptr;
-    StatistikSeite* statistik_ = nullptr;
-    Statusleiste* status_ = nullptr;
-    TastaturWidget* tastatur_ = nullptr;
-    LayoutAuswahl* layoutAuswahl_ = nullptr;
+    Seitenbau* seitenbau_ = nullptr;
     Uebungssteuerung* steuerung_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     Infofenster* info_ = nullptr;

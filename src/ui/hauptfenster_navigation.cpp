@@ -47,7 +47,7 @@ void Hauptfenster::inhalteAnlegen() {
         connect(schriftfarbe->addAction(QString::fromUtf8(name)), &QAction::triggered, this,
                 [this, w = wert] {
                     sitzung_.tastaturschriftfarbe = static_cast<std::uint8_t>(w);
-                    tastatur_->setSchriftfarbe(w);
+                    seitenbau_->tastatur.setSchriftfarbe(w);
                 });
     }
     seiten_.tastatur->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -62,8 +62,6 @@ void Hauptfenster::navigationVerbinden() {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &Hauptfenster::hilfeThema);
-    connect(extras_->schreibregeln(), &QPushButton::clicked, this, &Hauptfenster::schreibregeln);
-    connect(extras_->fingergymnastik(), &QPushButton::clicked, this, &Hauptfenster::fingergym);
     connect(begruessung_, &Begruessungstext::angeklickt, this, &Hauptfenster::memo1vergroessern);
     connect(aktionen_.textfensterVergroessern, &QAction::triggered, this, &Hauptfenster::memo1vergroessern);
     connect(aktionen_.textfensterVerkleinern, &QAction::triggered, this, &Hauptfenster::memo1verkleinern);
@@ -85,7 +83,7 @@ void Hauptfenster::hauptmenue() {
 void Hauptfenster::benutzerdatenanzeigen() {
     aktionen_.textfensterVergroessern->setEnabled(true);
     aktionen_.textfensterVerkleinern->setEnabled(false);
-    benutzerdaten_->anzeigen(freieKByte(*umgebung_.datentraeger, sitzung_.programmordner));
+    seitenbau_->benutzerdaten().anzeigen(freieKByte(*umgebung_.datentraeger, sitzung_.programmordner));
     obenSetzen(seiten_.benutzerdaten, masse_.h(0.2));
     bildschirme_->zeigen(Bildschirm::Benutzerdaten);
     bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
@@ -106,7 +104,7 @@ void Hauptfenster::benutzerdateiEinsehen() {
         return;
     }
     // 3. to 5.
-    const bool lang = benutzerdatei_seite_->fuellen(saetze);
+    const bool lang = seitenbau_->benutzerdatei().fuellen(saetze);
     if (lang) {
         begruessung_->hide();
     } else {
@@ -116,42 +114,15 @@ void Hauptfenster::benutzerdateiEinsehen() {
     bildschirme_->zeigen(Bildschirm::Benutzerdatei);
 }
 
-// The contents of the rules and of the gymnastics are made when the screen is first opened: most
-// sessions open neither, and the rules' fixed-pitch font is not loaded before then.
-void Hauptfenster::seiteBereitstellen(QGroupBox* seite) {
-    if (seite == seiten_.schreibregeln && !seite->findChild<QPlainTextEdit*>()) {
-        // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
-        auto* regeln = new QPlainTextEdit(seite);
-        regeln->setObjectName(QStringLiteral("schreibregelnText"));
-        regeln->setReadOnly(true);
-        regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
-        QFont fest(QStringLiteral("Courier New"));
-        fest.setStyleHint(QFont::TypeWriter);
-        fest.setPointSize(masse_.skaliertePunkte(10));
-        regeln->setFont(fest);
-        regeln->setPlainText(schreibregelnText());
-        regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
-        regeln->setGeometry(masse_.s(8), masse_.h(1, 30), entwurf(seite).width() - 2 * masse_.s(8),
-                            masse_.h(20, 31));
-    } else if (seite == seiten_.fingergymnastik && !seite->layout()) {
-        // "Fingergymnastik": five pictures with their captions.
-        auto* gymnastik = new QVBoxLayout(seite);
-        gymnastik->addWidget(fingergymnastikInhalt(seite));
-    } else {
-        return;
-    }
-    buehne_->leinwand()->nachtragen(seite);
-}
-
 // The rules and the gymnastics stand in front of the Extras screen and reach down into the welcome text's
 // place: both wait hidden until the next screen shows them again.
 void Hauptfenster::schreibregeln() {
-    seiteBereitstellen(seiten_.schreibregeln);
+    // Their contents are made when first shown: most sessions open neither, and the rules' fixed-pitch
+    // font is not loaded before then.
     bildschirme_->zeigen(Bildschirm::Schreibregeln);
 }
 
 void Hauptfenster::fingergym() {
-    seiteBereitstellen(seiten_.fingergymnastik);
     bildschirme_->zeigen(Bildschirm::Fingergymnastik);
 }
 

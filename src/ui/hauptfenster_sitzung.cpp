@@ -35,9 +35,9 @@ void Hauptfenster::editfeld(int taste, int laengeVorher, const QString& textVorh
             angemeldetAnzeigen();
         }
     }
-    extras_->wiederholungsTasten()->setText(sitzung_.tastaturlayout == Tastaturlayout::USA
-                                                ? QStringLiteral("a s d f  j k l ; + Leertaste")
-                                                : QStringLiteral("a s d f  j k l ö + Leertaste"));
+    seitenbau_->wiederholungsTastenZeigen(sitzung_.tastaturlayout == Tastaturlayout::USA
+                                              ? QStringLiteral("a s d f  j k l ; + Leertaste")
+                                              : QStringLiteral("a s d f  j k l ö + Leertaste"));
 }
 
 bool Hauptfenster::anmelden(const QString& name) {
@@ -123,16 +123,19 @@ void Hauptfenster::angemeldetAnzeigen() {
     bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(200, 923));
 
     // 11. and 12. The loaded values in the controls that show them.
-    einstellungen_->anzeigen();
+    seitenbau_->einstellungen().anzeigen();
     steuerung_->tastaturlayoutAnwenden(sitzung_.tastaturlayout);
-    statistik_->skalierung();
-    tastatur_->setSchriftfarbe(sitzung_.tastaturschriftfarbe);
-    buchstaben_->hintergrundSetzen(sitzung_.hintergrundfarbe);
-    buchstaben_->legendeFaerben(sitzung_.farben);
-    buchstaben_->popupBeiTippfehler()->setChecked(sitzung_.tonBeiTippfehler);
-    buchstaben_->popupStimme()->setChecked(sitzung_.stimme);
-    eigene_->schriftAnwenden();
-    Farbepruefen(buchstaben_->hintergrundMenue(), sitzung_.farben);
+    // Screens made later take these values when they are made.
+    if (auto* statistik = seitenbau_->schonGebaut<StatistikSeite>()) {
+        statistik->skalierung();
+    }
+    seitenbau_->tastatur.setSchriftfarbe(sitzung_.tastaturschriftfarbe);
+    if (auto* buchstaben = seitenbau_->schonGebaut<BuchstabenSeite>()) {
+        buchstabenEinstellen(*buchstaben);
+    }
+    if (auto* eigene = seitenbau_->schonGebaut<EigeneTexteSeite>()) {
+        eigene->schriftAnwenden();
+    }
     // The name box has gone: the main menu's first button takes the keys.
     setFocus();
     bildschirme_->fokusGeben(Bildschirm::Hauptmenue);

@@ -33,17 +33,10 @@ Lernverlauf& Hauptfenster::verlauf() {
 void Hauptfenster::verlaufVerbinden() {
     connect(steuerung_, &Uebungssteuerung::aufgezeichnet, this, &Hauptfenster::uebungAufzeichnen);
     connect(aktionen_.lernverlauf, &QAction::triggered, this, &Hauptfenster::lernverlaufZeigen);
-    connect(extras_->lernverlauf(), &QPushButton::clicked, this, &Hauptfenster::lernverlaufZeigen);
-    connect(benutzerdatei_seite_, &BenutzerdateiSeite::klassenuebersichtVerlangt, this,
-            &Hauptfenster::klassenuebersichtZeigen);
     // Between the main menu and the keyboard: the heatmap's switch, legend and weakest characters.
-    heatmap_ = new TastaturHeatmap(buehne_->leinwand(), tastatur_, sitzung_,
+    heatmap_ = new TastaturHeatmap(buehne_->leinwand(), &seitenbau_->tastatur, sitzung_,
                                    [this]() -> Lernverlauf& { return verlauf(); });
     heatmap_->leiste()->setGeometry(masse_.r(166, 66, 626, 48));
-    benutzerdatei_seite_->auchLoeschen = [this](const std::string& name) {
-        // The folder is locked by the deletion of the record already.
-        return verlauf().loeschen(name, true);
-    };
 }
 
 void Hauptfenster::uebungAufzeichnen(const Uebungseintrag& eintrag) {

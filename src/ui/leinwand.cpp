@@ -236,35 +236,96 @@ void Leinwand::nachtragen(QWidget* teil) {
     if (!erfasst_) {
         return; // the whole canvas is taken later
     }
+    QList<QWidget*> neu;
+    QList<QLayout*> layouts;
+    neuesErfassen(teil, neu, layouts);
+    neuesAnwenden(neu, layouts);
+}
+
+void Leinwand::neuesErfassen(QWidget* teil, QList<QWidget*>& neu, QList<QLayout*>& layouts) {
     // What is built inside `teil` after the design was taken: the inner widgets and layouts, never `teil`
     // itself, whose design is known already.
-    QList<QWidget*> neu;
     for (QWidget* w : teil->findChildren<QWidget*>()) {
         if (!w->property(Erfasst).isValid()) {
             neu << w;
             widgetErfassen(w);
         }
     }
-    QList<QLayout*> layouts;
     for (QLayout* l : teil->findChildren<QLayout*>()) {
         if (!l->property(Raender).isValid()) {
             layouts << l;
             layoutErfassen(l);
         }
     }
+}
+
+void Leinwand::neuesAnwenden(const QList<QWidget*>& neu, const QList<QLayout*>& layouts) const {
     if (!angewandt_) {
         return;
     }
     for (QWidget* w : neu) {
-        anwenden(w);
+        anwenden(w, massstab_);
     }
     for (QLayout* l : layouts) {
         layoutAnwenden(l, massstab_);
     }
 }
 
-void Leinwand::anwenden(QWidget* w) const {
-    const double s = massstab_;
+void Leinwand::einbauen(const QList<QWidget*>& teile, const std::function<void()>& bauen) {
+    if (!erfasst_) {
+        bauen();
+        return;
+    }
+    struct Platz {
+        QWidget* teil;
+        QWidget* eltern;
+        QWidget* darueber; // the sibling just above it, or none when it is on top
+        bool verborgen;
+    };
+    QList<Platz> plaetze;
+    for (QWidget* teil : teile) {
+        QWidget* eltern = teil->parentWidget();
+        const QObjectList& geschwister = eltern->children();
+        QWidget* darueber = nullptr;
+        for (qsizetype k = geschwister.indexOf(teil) + 1; k < geschwister.size() && !darueber; ++k) {
+            auto* w = qobject_cast<QWidget*>(geschwister[k]);
+            darueber = w && !w->isWindow() ? w : nullptr;
+        }
+        plaetze << Platz{teil, eltern, darueber, teil->isHidden()};
+        // Off the canvas the group has its design place and the fonts that no widget sets itself are
+        // the application's, as when the screens were first built.
+        teil->setParent(nullptr);
+        anwenden(teil, 1);
+    }
+    bauen();
+    // The design of what has been built is taken off the canvas, where it is the design.
+    QList<QWidget*> neu;
+    QList<QLayout*> layouts;
+    for (const Platz& p : plaetze) {
+        neuesErfassen(p.teil, neu, layouts);
+    }
+    for (const Platz& p : plaetze) {
+        const QRect ort = p.teil->geometry();
+        p.teil->setParent(p.eltern);
+        if (p.darueber) {
+            p.teil->stackUnder(p.darueber);
+        }
+        // The group itself as it has been built: its place, fonts and sizes are taken anew.
+        p.teil->setGeometry(ort);
+        p.teil->setProperty(Erfasst, QVariant());
+        p.teil->setProperty(Ort, QVariant());
+        widgetErfassen(p.teil);
+        if (angewandt_) {
+            anwenden(p.teil, massstab_);
+        }
+        if (!p.verborgen) {
+            p.teil->show();
+        }
+    }
+    neuesAnwenden(neu, layouts);
+}
+
+void Leinwand::anwenden(QWidget* w, double s) const {
     if (const QVariant m = w->property(Mindestens); m.isValid()) {
         w->setMinimumSize(skaliertGroesse(m.toSize(), s, QWIDGETSIZE_MAX));
     }
@@ -300,7 +361,7 @@ void Leinwand::massstabSetzen(double s) {
     setFont(grund);
     // Parents before children: findChildren lists them in that order.
     for (QWidget* w : findChildren<QWidget*>()) {
-        anwenden(w);
+        anwenden(w, massstab_);
     }
     for (QLayout* l : findChildren<QLayout*>()) {
         if (l->property(Raender).isValid()) {

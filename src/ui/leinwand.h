@@ -8,8 +8,11 @@
 #include <QScrollArea>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
 class QIcon;
+class QLayout;
 
 namespace tastwerk::ui {
 
@@ -29,6 +32,11 @@ public:
     // Takes the design of what has been built inside `teil` since (a screen's contents made when it is
     // first opened) and shows it at the present scale.
     void nachtragen(QWidget* teil);
+    // Builds a screen's contents into the groups `teile` with `bauen` as they would have been built
+    // before the design was taken: off the canvas, at the design scale and with the design fonts. Then
+    // the groups return to their places (in the same stacking order) and everything is shown at the
+    // present scale. Before the design is taken this only builds.
+    void einbauen(const QList<QWidget*>& teile, const std::function<void()>& bauen);
     // Scales the canvas and everything on it; the canvas becomes Round(800 s) × Round(600 s) pixels.
     void massstabSetzen(double s);
 
@@ -40,7 +48,11 @@ signals:
 
 private:
     void widgetErfassen(QWidget* w);
-    void anwenden(QWidget* w) const;
+    // Takes the design of the widgets and layouts inside `teil` not taken yet, and shows them at the
+    // present scale.
+    void neuesErfassen(QWidget* teil, QList<QWidget*>& neu, QList<QLayout*>& layouts);
+    void neuesAnwenden(const QList<QWidget*>& neu, const QList<QLayout*>& layouts) const;
+    void anwenden(QWidget* w, double s) const;
     double massstab_ = 1;
     bool erfasst_ = false;
     bool angewandt_ = false;

@@ -19,6 +19,7 @@
 #include "ui/layout_auswahl.h"
 #include "ui/leinwand.h"
 #include "ui/seiten.h"
+#include "ui/seitenbau.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/wort_seite.h"
@@ -37,7 +38,7 @@ constexpr int IndexReturn = 13;
 
 Uebungssteuerung::Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, const Masse& m,
                                    Bildschirme& bildschirme, Aktionen& aktionen,
-                                   const Uebungsaktionen& uebungsaktionen, Uebungsseiten seiten,
+                                   const Uebungsaktionen& uebungsaktionen, Seitenbau& seiten,
                                    QWidget* fenster)
     : QObject(fenster), s_(sitzung), uhr_(uhr), klang_(klang), masse_(m), b_(bildschirme),
       aktionen_(aktionen), a_(uebungsaktionen), p_(seiten), fenster_(fenster),
@@ -50,36 +51,48 @@ Uebungssteuerung::Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, con
     connect(a_.hauptmenue, &QAction::triggered, this, &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(p_.status.abbruch(), &QPushButton::clicked, this, &Uebungssteuerung::buchstabenuebungAbbruch);
     connect(p_.status.pauseAktion(), &QAction::triggered, this, &Uebungssteuerung::bpause);
-    EigeneTexteSeite& e = p_.eigene;
-    connect(&e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
-        if (lauf_.art() == Uebungsart::EigeneTexte && !pausiert()) {
-            bpause();
-        }
-    });
-    connect(&e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
-    connect(&e, &EigeneTexteSeite::neuBeginnt, this, [this] {
-        lauf_.eigeneTexteNeuBeginnen(uhr_.monotonMs());
-        p_.status.tempoLeeren();
-    });
-    connect(&e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
-    connect(p_.wort.zeile(), &Zeilenanzeige::angeklickt, this, [this] {
-        if (lauf_.art() == Uebungsart::Wortuebung && !pausiert()) {
-            bpause();
-            wortZeigen();
-        }
-    });
-    connect(&p_.hinweis, &HinweisSeite::startGedrueckt, this, &Uebungssteuerung::start);
-    connect(&p_.extras, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
-    connect(&p_.layoutAuswahl, &LayoutAuswahl::layoutGewaehlt, this,
-            &Uebungssteuerung::tastaturlayoutAnwenden);
     lauf_.setBerichtEmpfaenger([this](const Uebungsbericht& b) { berichtAufzeichnen(b); });
     klang_.setSynchronEnde([this] { wartendeTastenNehmen(); });
-    for (QAction* h : p_.buchstaben.hintergrundMenue()->actions()) {
-        connect(h, &QAction::triggered, this, [this, h] {
-            s_.hintergrundfarbe = h->data().toUInt();
-            p_.buchstaben.hintergrundSetzen(s_.hintergrundfarbe);
+    // The screens' own requests, connected when a screen is made.
+    connect(&p_, &Seitenbau::eigeneGebaut, this, [this](EigeneTexteSeite* e) {
+        connect(e, &EigeneTexteSeite::pauseVerlangt, this, [this] {
+            if (lauf_.art() == Uebungsart::EigeneTexte && !pausiert()) {
+                bpause();
+            }
         });
-    }
+        connect(e, &EigeneTexteSeite::uebungGestartet, this, &Uebungssteuerung::eigeneTexteGestartet);
+        connect(e, &EigeneTexteSeite::neuBeginnt, this, [this] {
+            lauf_.eigeneTexteNeuBeginnen(uhr_.monotonMs());
+            p_.status.tempoLeeren();
+        });
+        connect(e, &EigeneTexteSeite::anzeigeGeaendert, this, &Uebungssteuerung::eigeneTexteZeigen);
+    });
+    connect(&p_, &Seitenbau::wortGebaut, this, [this](WortSeite* w) {
+        connect(w->zeile(), &Zeilenanzeige::angeklickt, this, [this] {
+            if (lauf_.art() == Uebungsart::Wortuebung && !pausiert()) {
+                bpause();
+                wortZeigen();
+            }
+        });
+    });
+    connect(&p_, &Seitenbau::hinweisGebaut, this, [this](HinweisSeite* h) {
+        connect(h, &HinweisSeite::startGedrueckt, this, &Uebungssteuerung::start);
+    });
+    connect(&p_, &Seitenbau::extrasGebaut, this, [this](ExtrasSeite* x) {
+        connect(x, &ExtrasSeite::startVerlangt, this, &Uebungssteuerung::startvorbereiten);
+    });
+    connect(&p_, &Seitenbau::einstellungenGebaut, this, [this] {
+        connect(&p_.layoutAuswahl(), &LayoutAuswahl::layoutGewaehlt, this,
+                &Uebungssteuerung::tastaturlayoutAnwenden);
+    });
+    connect(&p_, &Seitenbau::buchstabenGebaut, this, [this](BuchstabenSeite* b) {
+        for (QAction* h : b->hintergrundMenue()->actions()) {
+            connect(h, &QAction::triggered, this, [this, h] {
+                s_.hintergrundfarbe = h->data().toUInt();
+                p_.buchstaben().hintergrundSetzen(s_.hintergrundfarbe);
+            });
+        }
+    });
 }
 
 void Uebungssteuerung::programmende() {
@@ -89,7 +102,7 @@ void Uebungssteuerung::programmende() {
 void Uebungssteuerung::tastaturlayoutAnwenden(Tastaturlayout layout) {
     b_.seiten().tastatur->setToolTip(QString::fromUtf8(Tastentabelle::tastaturhinweis(layout).data(),
                                                        int(Tastentabelle::tastaturhinweis(layout).size())));
-    p_.layoutAuswahl.setLayout(layout);
+    p_.layoutAuswahl().setLayout(layout);
     s_.tastaturlayout = layout;
     p_.tastatur.layoutAnwenden(layout);
     liste_.layoutAnwenden(layout);
@@ -105,10 +118,10 @@ void Uebungssteuerung::zufallSaeen() {
 void Uebungssteuerung::startvorbereiten() {
     Aktionen& a = aktionen_;
     const Seiten& seiten = b_.seiten();
-    BuchstabenSeite& b = p_.buchstaben;
+    BuchstabenSeite& b = p_.buchstaben();
     // 1.
     b.markierung()->clear();
-    p_.einstellungen.fuerUebung(0);
+    p_.einstellungen().fuerUebung(0);
     a.menueleisteFreigeben(false);
     // 2.
     b.lernziel()->setText(QStringLiteral("Lernziel erreicht zu 0.0 %"));
@@ -138,8 +151,8 @@ void Uebungssteuerung::startvorbereiten() {
     b.rahmen()->setTitle((s_.wiederholungAktiv ? QStringLiteral("Wiederholung") : QString()) +
                          QStringLiteral(" Buchstabenübung Lektion %1 ").arg(s_.lektionNr));
     // 10.
-    p_.hinweis.fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
-    p_.hinweis.startknopf()->setFocus();
+    p_.hinweis().fuellen(s_.lektionNr, hinweistext(s_.lektionNr, s_.tastaturlayout), s_.farben);
+    p_.hinweis().startknopf()->setFocus();
 }
 
 void Uebungssteuerung::start() {
@@ -184,7 +197,7 @@ void Uebungssteuerung::uebungen(Zeichen k) {
         break;
     case Uebungsart::EigeneTexte:
         if (schritt.eigene != nullptr) {
-            p_.eigene.anzeigen(*schritt.eigene);
+            p_.eigene().anzeigen(*schritt.eigene);
         }
         break;
     case Uebungsart::Keine:
@@ -194,9 +207,9 @@ void Uebungssteuerung::uebungen(Zeichen k) {
 
 bool Uebungssteuerung::befehlstaste(QKeyEvent* e) {
     std::vector<QAction*> befehle;
-    if (p_.buchstaben.rahmen()->isVisible() || p_.wort.rahmen()->isVisible()) {
+    if (p_.buchstaben().rahmen()->isVisible() || p_.wort().rahmen()->isVisible()) {
         befehle = a_.lektionsbefehle();
-    } else if (p_.eigene.uebungRahmen()->isVisible()) {
+    } else if (p_.eigene().uebungRahmen()->isVisible()) {
         befehle = a_.eigeneTexteBefehle();
     } else {
         return false;
@@ -231,8 +244,8 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
     // A button the learner reached by Tab while paused or in the settings takes Return and Space.
     const auto* knopf = qobject_cast<const QPushButton*>(QApplication::focusWidget());
     if (knopf && knopf->focusPolicy() != Qt::NoFocus &&
-        (knopf->parentWidget() == p_.buchstaben.rahmen() || knopf->parentWidget() == p_.wort.rahmen() ||
-         knopf->parentWidget() == p_.eigene.uebungRahmen()) &&
+        (knopf->parentWidget() == p_.buchstaben().rahmen() || knopf->parentWidget() == p_.wort().rahmen() ||
+         knopf->parentWidget() == p_.eigene().uebungRahmen()) &&
         (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
         return false;
     }
@@ -291,7 +304,7 @@ void Uebungssteuerung::buchstabeGetippt(const Laufschritt& lauf, Zeichen k) {
 }
 
 void Uebungssteuerung::erstenAnschlagZeigen() {
-    BuchstabenSeite& b = p_.buchstaben;
+    BuchstabenSeite& b = p_.buchstaben();
     b_.begruessung()->hide();
     a_.freigeben(true);
     b.hintergrundMenue()->menuAction()->setEnabled(true);
@@ -301,7 +314,7 @@ void Uebungssteuerung::erstenAnschlagZeigen() {
 
 void Uebungssteuerung::buchstabeZeigen() {
     const Buchstabenanzeige& a = lauf_.buchstabenuebung().anzeige();
-    BuchstabenSeite& b = p_.buchstaben;
+    BuchstabenSeite& b = p_.buchstaben();
     b.markierungZeigen(a.markierung, s_.hintergrundfarbe);
     if (lauf_.ansicht() == Ansicht::Tastatur) {
         p_.tastatur.tastaturaktiviert(a.gefordert);
@@ -339,7 +352,7 @@ void Uebungssteuerung::tastatur() {
 }
 
 void Uebungssteuerung::buchstabenuebungAbbruch() {
-    p_.einstellungen.stimmeFreigeben(true);
+    p_.einstellungen().stimmeFreigeben(true);
     if (pausiert()) {
         bpause();
     }

@@ -36,29 +36,16 @@ class EigeneTexteSeite;
 class StatistikSeite;
 class Fehlerraster;
 class LayoutAuswahl;
+class Seitenbau;
 struct Aktionen;
-
-// The screens the exercises show.
-struct Uebungsseiten {
-    BuchstabenSeite& buchstaben;
-    WortSeite& wort;
-    EigeneTexteSeite& eigene;
-    HinweisSeite& hinweis;
-    StatistikSeite& statistik;
-    Fehlerraster& raster;
-    TastaturWidget& tastatur;
-    Statusleiste& status;
-    EinstellungenSeite& einstellungen;
-    ExtrasSeite& extras;
-    LayoutAuswahl& layoutAuswahl;
-};
 
 class Uebungssteuerung : public QObject {
     Q_OBJECT
 public:
     // The window `fenster` takes the focus back from the exercise's buttons and owns the message boxes.
+    // The screens the exercises show come from `seiten`, made when first needed.
     Uebungssteuerung(Sitzung& sitzung, Uhr& uhr, Klang& klang, const Masse& m, Bildschirme& bildschirme,
-                     Aktionen& aktionen, const Uebungsaktionen& uebungsaktionen, Uebungsseiten seiten,
+                     Aktionen& aktionen, const Uebungsaktionen& uebungsaktionen, Seitenbau& seiten,
                      QWidget* fenster);
 
     // Applies a keyboard layout: keyboard, letter sequence, radio buttons and the session.
@@ -143,7 +130,7 @@ private:
     Bildschirme& b_;
     Aktionen& aktionen_;
     Uebungsaktionen a_;
-    Uebungsseiten p_;
+    Seitenbau& p_;
     QWidget* fenster_;
     Buchstabenliste liste_;
     Zufall zufall_;

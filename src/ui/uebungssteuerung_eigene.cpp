@@ -4,6 +4,7 @@
 #include "ui/einstellungen_seite.h"
 #include "ui/leinwand.h"
 #include "ui/seiten.h"
+#include "ui/seitenbau.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
@@ -16,12 +17,12 @@ void Uebungssteuerung::eigeneTexteGestartet() {
     p_.status.show();
     obenSetzen(b_.seiten().tastatur, masse_.h(5, 13));
     b_.zeigen(Bildschirm::EigeneTexteUebung);
-    if (EigeneTexteUebung* uebung = p_.eigene.uebung()) {
+    if (EigeneTexteUebung* uebung = p_.eigene().uebung()) {
         lauf_.eigeneTexteBeginnen(*uebung);
     }
     p_.status.fehler()->setText(QStringLiteral("Fehler: 0"));
     Statusleiste::setRot(p_.status.fehler(), false);
-    p_.einstellungen.fuerUebung(2);
+    p_.einstellungen().fuerUebung(2);
     p_.status.tempoLeeren();
     fenster_->setFocus();
 }

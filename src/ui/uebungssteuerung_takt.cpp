@@ -9,6 +9,7 @@
 #include "ui/farben.h"
 #include "ui/leinwand.h"
 #include "ui/seiten.h"
+#include "ui/seitenbau.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
@@ -27,11 +28,11 @@ void Uebungssteuerung::bpause() {
 
 void Uebungssteuerung::knoepfeFokussierbar(bool ja) {
     for (QPushButton* k :
-         {p_.buchstaben.tastaturKnopf(), p_.buchstaben.einstellungenKnopf(), p_.buchstaben.statistikKnopf(),
-          p_.buchstaben.pauseKnopf(), p_.buchstaben.hauptmenueKnopf(), p_.wort.einstellungenKnopf(),
-          p_.wort.tastaturKnopf(), p_.wort.statistikKnopf(), p_.wort.pauseKnopf(), p_.wort.hauptmenueKnopf(),
-          p_.eigene.neuAnfangenKnopf(), p_.eigene.einstellungenKnopf(), p_.eigene.pauseKnopf(),
-          p_.eigene.uebungHauptmenueKnopf()}) {
+         {p_.buchstaben().tastaturKnopf(), p_.buchstaben().einstellungenKnopf(),
+          p_.buchstaben().statistikKnopf(), p_.buchstaben().pauseKnopf(), p_.buchstaben().hauptmenueKnopf(),
+          p_.wort().einstellungenKnopf(), p_.wort().tastaturKnopf(), p_.wort().statistikKnopf(),
+          p_.wort().pauseKnopf(), p_.wort().hauptmenueKnopf(), p_.eigene().neuAnfangenKnopf(),
+          p_.eigene().einstellungenKnopf(), p_.eigene().pauseKnopf(), p_.eigene().uebungHauptmenueKnopf()}) {
         k->setFocusPolicy(ja ? Qt::TabFocus : Qt::NoFocus);
     }
     if (!ja && fenster_->focusWidget() && fenster_->focusWidget()->focusPolicy() == Qt::NoFocus) {
@@ -42,7 +43,7 @@ void Uebungssteuerung::knoepfeFokussierbar(bool ja) {
 
 void Uebungssteuerung::pauseUmschalten(bool an) {
     Statusleiste& status = p_.status;
-    EigeneTexteSeite& e = p_.eigene;
+    EigeneTexteSeite& e = p_.eigene();
     // 1. While paused the views beside the exercise stay as they are.
     for (QAction* a : {a_.einstellungen, a_.tastatur, a_.statistik}) {
         a->setEnabled(!an);
@@ -51,7 +52,7 @@ void Uebungssteuerung::pauseUmschalten(bool an) {
     const QString text = an ? QStringLiteral("Pause beenden") : QStringLiteral("Pause");
     Uebungsaktionen::beschriften(a_.pause, text);
     status.pauseAktion()->setText(an ? text : QStringLiteral("Pause!"));
-    p_.wort.zeile()->setEnabled(!an);
+    p_.wort().zeile()->setEnabled(!an);
     e.uebungsfeld()->setEnabled(!an);
     a_.neuAnfangen->setEnabled(!an);
     knoepfeFokussierbar(an);
@@ -66,7 +67,7 @@ void Uebungssteuerung::pauseUmschalten(bool an) {
 
 void Uebungssteuerung::einstellungenUmschalten(bool offen) {
     if (lauf_.art() == Uebungsart::EigeneTexte) {
-        p_.einstellungen.stimmeFreigeben(false);
+        p_.einstellungen().stimmeFreigeben(false);
         a_.neuAnfangen->setEnabled(!offen);
     }
     // Meanwhile the other views and the pause wait.
@@ -108,11 +109,11 @@ void Uebungssteuerung::takt() {
     p_.tastatur.einfaerben(s_.tastaturlektion, s_.farben);
     // 2. The letter exercise previews colours and size while its settings are open.
     if (art == Uebungsart::Buchstabenuebung && lauf_.einstellungenOffen()) {
-        p_.buchstaben.legendeFaerben(s_.farben);
+        p_.buchstaben().legendeFaerben(s_.farben);
     }
     // 3. The statistics panel follows the running exercise.
     if (lektion && lauf_.ansicht() == Ansicht::Statistik) {
-        p_.statistik.neuZeichnen();
+        p_.statistik().neuZeichnen();
     }
     // 7. and 9. The start entries name the lesson while no exercise runs.
     if (!lektion) {
@@ -120,11 +121,13 @@ void Uebungssteuerung::takt() {
         aktionen_.start->setText(text);
         aktionen_.start->setToolTip(text);
         aktionen_.startLektion->setText(QStringLiteral("&") + text);
-        p_.extras.positionZeigen();
+        if (ExtrasSeite* extras = p_.schonGebaut<ExtrasSeite>()) {
+            extras->positionZeigen();
+        }
     }
     // 8.
     if (lauf_.einstellungenOffen()) {
-        p_.einstellungen.berichtigungAnzeigen();
+        p_.einstellungen().berichtigungAnzeigen();
     }
 }
 

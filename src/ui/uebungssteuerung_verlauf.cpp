@@ -1,5 +1,6 @@
 // The end of an exercise: what the practice run counted goes to the learning history.
 #include "ui/eigene_texte_seite.h"
+#include "ui/seitenbau.h"
 #include "ui/uebungssteuerung.h"
 #include "verlauf/aufzeichnung.h"
 
@@ -15,7 +16,7 @@ void Uebungssteuerung::berichtAufzeichnen(const Uebungsbericht& b) {
         stufe = StufeWort;
         break;
     case Uebungsart::EigeneTexte: {
-        const QString datei = p_.eigene.uebungsdatei();
+        const QString datei = p_.eigene().uebungsdatei();
         stufe = datei.isEmpty() ? std::string("Eigener Text") : datei.toStdString();
         break;
     }

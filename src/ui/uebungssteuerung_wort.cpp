@@ -9,6 +9,7 @@
 #include "ui/leinwand.h"
 #include "ui/schriften.h"
 #include "ui/seiten.h"
+#include "ui/seitenbau.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
@@ -22,10 +23,10 @@
 namespace tastwerk::ui {
 
 void Uebungssteuerung::wortuebungEinrichten() {
-    WortSeite& w = p_.wort;
+    WortSeite& w = p_.wort();
     // 1.
-    p_.einstellungen.stimmeFreigeben(false);
-    p_.einstellungen.fuerUebung(1);
+    p_.einstellungen().stimmeFreigeben(false);
+    p_.einstellungen().fuerUebung(1);
     // 3.
     w.wiederholung()->clear();
     zufallSaeen();
@@ -68,7 +69,7 @@ void Uebungssteuerung::wortGetippt(const Laufschritt& lauf) {
 
 void Uebungssteuerung::wortZeigen() {
     const Wortanzeige& a = lauf_.wortuebung().anzeige();
-    WortSeite& w = p_.wort;
+    WortSeite& w = p_.wort();
     w.zeileZeigen(QString::fromStdString(a.zeile), a.auswahlStart, a.auswahlLaenge);
     w.wiederholung()->setText(QString::fromStdString(a.wiederholungshinweis));
     // The percentage stands beside its title; a screen reader hears them together.
@@ -84,7 +85,7 @@ void Uebungssteuerung::wortZeigen() {
 
 void Uebungssteuerung::wortBestanden(const Laufschritt& lauf) {
     const Wortschritt& schritt = lauf.wort;
-    WortSeite& w = p_.wort;
+    WortSeite& w = p_.wort();
     w.lernziel()->clear();
     w.lernziel()->hide();
     w.lernzielTitel()->setText(QString::fromUtf8(LernzielErreichtText));
@@ -108,8 +109,8 @@ void Uebungssteuerung::wortBestanden(const Laufschritt& lauf) {
 }
 
 void Uebungssteuerung::statistikAusZaehlern(const Fingerzaehler& zaehler) {
-    p_.statistik.fehlerstatistik(s_.lektionNr, statistikberechnen(zaehler), anschlaegeVon(zaehler),
-                                 fehlerVon(zaehler));
+    p_.statistik().fehlerstatistik(s_.lektionNr, statistikberechnen(zaehler), anschlaegeVon(zaehler),
+                                   fehlerVon(zaehler));
 }
 
 void Uebungssteuerung::fehlerstatistikAktivieren() {
@@ -122,7 +123,7 @@ void Uebungssteuerung::fehlerstatistikAktivieren() {
 void Uebungssteuerung::rasterFuellen() {
     for (int lektion = 1; lektion <= 16; ++lektion) {
         for (int f = 1; f <= FingergruppenAnzahl; ++f) {
-            p_.raster.setZelle(
+            p_.raster().setZelle(
                 lektion, f, QString::fromStdString(rasterzelle(s_, static_cast<Fingergruppe>(f), lektion)));
         }
     }
@@ -138,7 +139,7 @@ void Uebungssteuerung::gesamtfehlerstatistik(const Fingerfehlerquoten& quoten) {
     // 3. to 5. The lesson's rates from both exercises' counters together.
     const Fingerzaehler gesamt = zusammenzaehlen(s_.fingerzaehler, lauf_.wortuebung().fingerzaehler());
     if (!ausExtras) {
-        p_.statistik.fehlerstatistik(s_.lektionNr, quoten, anschlaegeVon(gesamt), fehlerVon(gesamt));
+        p_.statistik().fehlerstatistik(s_.lektionNr, quoten, anschlaegeVon(gesamt), fehlerVon(gesamt));
     }
     // 6. to 8.
     obenSetzen(seiten.fehlerstatistik, int(masse_.hoehe / 2.18));
