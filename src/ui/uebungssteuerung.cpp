@@ -207,9 +207,10 @@ void Uebungssteuerung::uebungen(Zeichen k) {
 
 bool Uebungssteuerung::befehlstaste(QKeyEvent* e) {
     std::vector<QAction*> befehle;
-    if (p_.buchstaben().rahmen()->isVisible() || p_.wort().rahmen()->isVisible()) {
+    const Seiten& seiten = b_.seiten();
+    if (seiten.buchstabenuebung->isVisible() || seiten.wortuebung->isVisible()) {
         befehle = a_.lektionsbefehle();
-    } else if (p_.eigene().uebungRahmen()->isVisible()) {
+    } else if (seiten.eigeneTexte[2]->isVisible()) {
         befehle = a_.eigeneTexteBefehle();
     } else {
         return false;
@@ -243,9 +244,10 @@ bool Uebungssteuerung::tasteGedrueckt(QKeyEvent* e) {
     }
     // A button the learner reached by Tab while paused or in the settings takes Return and Space.
     const auto* knopf = qobject_cast<const QPushButton*>(QApplication::focusWidget());
+    const Seiten& seiten = b_.seiten();
     if (knopf && knopf->focusPolicy() != Qt::NoFocus &&
-        (knopf->parentWidget() == p_.buchstaben().rahmen() || knopf->parentWidget() == p_.wort().rahmen() ||
-         knopf->parentWidget() == p_.eigene().uebungRahmen()) &&
+        (knopf->parentWidget() == seiten.buchstabenuebung || knopf->parentWidget() == seiten.wortuebung ||
+         knopf->parentWidget() == seiten.eigeneTexte[2]) &&
         (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
         return false;
     }
