@@ -130,7 +130,7 @@ class ErsteOeffnungTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The start makes only what the first screen shows.
+    // The start makes only what the first screen shows, and the sign-in no exercise screen.
     void amStartIstNurDerErsteBildschirmGebaut() {
         Testfenster t;
         const ui::Seitenbau& bau = t.fenster->seitenbau();
@@ -149,6 +149,13 @@ private slots:
         QVERIFY(!bau.schonGebaut<ui::ExtrasSeite>());
         QVERIFY(!bau.schonGebaut<ui::BenutzerdateiSeite>());
         QVERIFY(!bau.schonGebaut<ui::BenutzerdatenSeite>());
+        // Keys in the name box and the sign-in make none of the exercise screens.
+        t.anmelden(QStringLiteral("Erika"));
+        QVERIFY(t.sitzung().angemeldet);
+        QVERIFY(!bau.schonGebaut<ui::BuchstabenSeite>());
+        QVERIFY(!bau.schonGebaut<ui::WortSeite>());
+        QVERIFY(!bau.schonGebaut<ui::EigeneTexteSeite>());
+        QVERIFY(!bau.schonGebaut<ui::HinweisSeite>());
     }
 
     void wieAmEntwurfGebaut_data() {
