@@ -90,7 +90,6 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     steuerung_ = new Uebungssteuerung(sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_,
                                       aktionen_, uebungsaktionen_, *seitenbau_, this);
 
-    inhalteAnlegen();
     verbinden();
     seitenVerbinden();
     navigationVerbinden();

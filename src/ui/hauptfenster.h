@@ -156,7 +156,6 @@ private:
     // What talks to a screen, connected when the screen is made.
     void seitenVerbinden();
     void navigationVerbinden();
-    void inhalteAnlegen();
     // The learner's settings in the letter exercise's popup, legend and background.
     void buchstabenEinstellen(BuchstabenSeite& b);
     // The help window pauses a running exercise while it is in front, and ends only that pause.
@@ -188,7 +187,6 @@ private:
     Uebungssteuerung* steuerung_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     Infofenster* info_ = nullptr;
-    QMenu* tastaturPopup_ = nullptr;
     QTimer takt_;
     bool ohneFrage_ = false;
     bool hilfePause_ = false;

@@ -9,7 +9,6 @@
 #include "ui/eigene_texte_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
-#include "ui/fingergymnastik.h"
 #include "ui/hauptfenster.h"
 #include "ui/hilfefenster.h"
 #include "ui/infofenster.h"
@@ -17,7 +16,6 @@
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 #include "ui/qt_plattform.h"
-#include "ui/schreibregeln.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
@@ -25,35 +23,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QShortcut>
-#include <QVBoxLayout>
 
 namespace tastwerk::ui {
-
-void Hauptfenster::inhalteAnlegen() {
-    // "Die wichtigsten Schreibregeln" reach down into the welcome text's place; their text comes with
-    // the first opening.
-    seiten_.schreibregeln->setGeometry(seiten_.schreibregeln->x(), masse_.h(50, 273),
-                                       seiten_.schreibregeln->width(), masse_.h(100, 141));
-
-    // The keyboard screen's popup sets the lettering colour of the keys.
-    tastaturPopup_ = new QMenu(this);
-    QMenu* schriftfarbe = tastaturPopup_->addMenu(QStringLiteral("Schriftfarbe"));
-    const std::pair<const char*, int> farben[] = {{"schwarz", 0}, {"weiß", 1}};
-    for (const auto& [name, wert] : farben) {
-        connect(schriftfarbe->addAction(QString::fromUtf8(name)), &QAction::triggered, this,
-                [this, w = wert] {
-                    sitzung_.tastaturschriftfarbe = static_cast<std::uint8_t>(w);
-                    seitenbau_->tastatur.setSchriftfarbe(w);
-                });
-    }
-    seiten_.tastatur->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(seiten_.tastatur, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { tastaturPopup_->popup(seiten_.tastatur->mapToGlobal(p)); });
-}
 
 void Hauptfenster::navigationVerbinden() {
     connect(aktionen_.hilfe, &QAction::triggered, this, &Hauptfenster::hilfe1Click);

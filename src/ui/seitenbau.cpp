@@ -1,5 +1,6 @@
 #include "ui/seitenbau.h"
 
+#include "session/sitzung.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
 #include "ui/buchstaben_seite.h"
@@ -17,9 +18,8 @@
 #include "ui/tastatur_widget.h"
 #include "ui/wort_seite.h"
 
-#include "session/sitzung.h"
-
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -52,7 +52,27 @@ Seitenbau::Seitenbau(Leinwand& leinwand, const Seiten& seiten, Sitzung& sitzung,
                      Klang& klang, const Masse& m, const Uebungsaktionen& uebungsaktionen, QWidget* fenster)
     : QObject(fenster), tastatur(tastaturAnlegen(seiten.tastatur, m)), status(statusAnlegen(&leinwand, m)),
       leinwand_(leinwand), seiten_(seiten), sitzung_(sitzung), datei_(datei), klang_(klang), masse_(m),
-      uebungsaktionen_(uebungsaktionen), fenster_(fenster) {}
+      uebungsaktionen_(uebungsaktionen), fenster_(fenster) {
+    // The keyboard screen's popup sets the lettering colour of the keys.
+    auto* popup = new QMenu(fenster_);
+    QMenu* schriftfarbe = popup->addMenu(QStringLiteral("Schriftfarbe"));
+    const std::pair<const char*, int> farben[] = {{"schwarz", 0}, {"weiß", 1}};
+    for (const auto& [name, wert] : farben) {
+        connect(schriftfarbe->addAction(QString::fromUtf8(name)), &QAction::triggered, this,
+                [this, w = wert] {
+                    sitzung_.tastaturschriftfarbe = static_cast<std::uint8_t>(w);
+                    tastatur.setSchriftfarbe(w);
+                });
+    }
+    seiten_.tastatur->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(seiten_.tastatur, &QWidget::customContextMenuRequested, this,
+            [this, popup](const QPoint& p) { popup->popup(seiten_.tastatur->mapToGlobal(p)); });
+
+    // "Die wichtigsten Schreibregeln" reach down into the welcome text's place; their text comes with
+    // the first opening.
+    seiten_.schreibregeln->setGeometry(seiten_.schreibregeln->x(), masse_.h(50, 273),
+                                       seiten_.schreibregeln->width(), masse_.h(100, 141));
+}
 
 template <class T, class Bauen>
 T& Seitenbau::einmal(std::initializer_list<QWidget*> teile, Bauen bauen, void (Seitenbau::*gebaut)(T*)) {

@@ -1,7 +1,8 @@
-// The contents of the main window's screens. The keyboard and the status bar are made at once; every
-// other screen is made the first time it is asked for (by the navigation before its groups are shown, by
-// the exercises, by the window), so that the start pays only for what the first screen shows. A screen
-// made after the canvas took its design is made as at the design scale and then shown at the present one.
+// The contents of the main window's screens. The keyboard (with its popup) and the status bar are made
+// at once; every other screen is made the first time it is asked for (by the navigation before its groups
+// are shown, by the exercises, by the window), so that the start pays only for what the first screen
+// shows. A screen made after the canvas took its design is made as at the design scale and then shown at
+// the present one.
 #pragma once
 
 #include "ui/masse.h"
