@@ -16,9 +16,7 @@ name_eingeben "anna"
 atspi warte "&?Start" --rolle "push button" >/dev/null || fehlschlag "das Hauptmenü erscheint nicht"
 # Without a window manager the window is not the active one by itself; a desktop makes it so.
 xdotool windowfocus "$fenster"
-sleep 0.3
-atspi zustand "&?Start" --rolle "push button" | grep -qx focused ||
-    fehlschlag "nach der Anmeldung hat der Knopf Start nicht den Fokus"
+hat_fokus "&?Start" || fehlschlag "nach der Anmeldung hat der Knopf Start nicht den Fokus"
 
 # Alt+X, Tab to "Schreibregeln", Return opens them.
 xdotool key alt+x

@@ -106,6 +106,16 @@ tab_bis() {
     fehlschlag "Tab erreicht \"$1\" nicht"
 }
 
+# hat_fokus NAME [ROLE]: true once the element (a push button unless ROLE says otherwise) has the focus,
+# asked again for up to 10 seconds: a loaded machine may take a while to give the focus to a window.
+hat_fokus() {
+    for _ in $(seq 1 50); do
+        atspi zustand "$1" --rolle "${2:-push button}" | grep -qx focused && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 klicke_mit_maus() {
     local mitte
     mitte=$(atspi mitte "$@") || fehlschlag "kein Element $1 zum Anklicken"
