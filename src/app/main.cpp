@@ -62,7 +62,9 @@ int ausgeben(const tastwerk::Befehlszeile& befehle, const std::string& ordner) {
     return klasse && verlauf ? 0 : 2;
 }
 
-// The program's icon in every size it comes in.
+// The program's icon in every size the window carries (16 to 128 pixels). The desktop shows the installed
+// icon theme's pictures beside; the largest, 256 pixels, would cost more to read at every start than the
+// seven others together.
 QIcon fenstersymbol() {
     QIcon symbol;
     const QDir ordner(QStringLiteral(":/symbole/tastwerk"));
