@@ -10,7 +10,8 @@ laeufe=${2:-5}
 cpuSekunden=${3:-30}
 programm="$bau/src/tastwerk"
 leer="$bau/bench/leeres_fenster"
-for p in "$programm" "$leer" "$bau/bench/tastendruck_bench"; do
+text="$bau/bench/textfenster"
+for p in "$programm" "$leer" "$text" "$bau/bench/tastendruck_bench"; do
     [ -x "$p" ] || { echo "fehlt: $p (erst bauen)" >&2; exit 1; }
 done
 arbeit=$(mktemp -d)
@@ -44,11 +45,13 @@ start() {
 }
 
 declare -A zeit speicher
-for art in leer tastwerk; do
+for art in leer text tastwerk; do
     zeiten=(); speicher_=()
     for k in $(seq 1 "$laeufe"); do
         if [ $art = leer ]; then
             read -r t r pid < <(start "Leeres Qt-Fenster" "$leer")
+        elif [ $art = text ]; then
+            read -r t r pid < <(start "Qt-Fenster mit Text" "$text")
         else
             mkdir -p "$arbeit/ordner$k"
             read -r t r pid < <(start "Tastwerk für Windows 95" "$programm" --ordner "$arbeit/ordner$k")
@@ -94,5 +97,7 @@ printf '%-42s %14s %14s   (+%s MB)\n' "Resident nach dem Start (Median, MB)" \
     "$(awk -v k="${speicher[leer]}" 'BEGIN {printf "%.1f", k / 1024}')" \
     "$(awk -v a="${speicher[tastwerk]}" -v b="${speicher[leer]}" 'BEGIN {printf "%.1f", (a - b) / 1024}')"
 printf '%-42s %14s %14s\n' "CPU, Lektion läuft unberührt ($cpuSekunden s, %)" "$cpuLektion" "$cpuLeer"
+printf 'Zum Vergleich, leeres Fenster mit Menüleiste und einer Textzeile: %s ms, %s MB\n' "${zeit[text]}" \
+    "$(awk -v k="${speicher[text]}" 'BEGIN {printf "%.1f", k / 1024}')"
 echo "Ein Tastendruck (Median aus 5 Wiederholungen):"
 echo "$tasten" | sed 's/^/  /'
