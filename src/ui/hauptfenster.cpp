@@ -1,7 +1,7 @@
 #include "ui/hauptfenster.h"
 
-#include "platform/zeichensatz.h"
 #include "ui/aktionsknopf.h"
+#include "ui/anmeldung.h"
 #include "ui/begruessungstext.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
@@ -9,6 +9,7 @@
 #include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/einstellungsabgleich.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
 #include "ui/hilfefenster.h"
@@ -30,7 +31,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 
 namespace tastwerk::ui {
 
@@ -53,6 +53,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 
     logo_ = new Logo(flaeche);
     logo_->setGeometry(masse_.r(8, 6, 150, 56));
+    logo_->setToolTip(QStringLiteral("Tastwerk für Windows 95"));
 
     auto* knoepfe = new QHBoxLayout(seiten_.hauptmenue);
     for (auto [text, aktion] : {std::pair{"&Start", aktionen_.start},
@@ -73,7 +74,6 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     namensfeld_ = new Namensfeld(flaeche);
     namensfeld_->setGeometry(masse_.r(460, 66, 330, 24));
     namensaufforderung_->setBuddy(namensfeld_);
-    connect(namensfeld_, &Namensfeld::tasteGedrueckt, this, &Hauptfenster::editfeld);
 
     begruessung_ = new Begruessungstext(flaeche);
     begruessung_->setToolTip(QString());
@@ -91,10 +91,13 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
                                       aktionen_, uebungsaktionen_, *seitenbau_, this);
 
     verbinden();
+    abgleich_ = new Einstellungsabgleich(sitzung_, *seitenbau_, this);
+    anmeldung_ = new Anmeldung(umgebung_, sitzung_, benutzerdatei_, aktionen_, *bildschirme_, *seitenbau_,
+                               *steuerung_, *abgleich_, *namensfeld_, *namensaufforderung_, masse_, *this);
     seitenVerbinden();
     navigationVerbinden();
     verlaufVerbinden();
-    init();
+    anmeldung_->init();
     qApp->installEventFilter(this);
 
     // What the screens have been built with is the design; from now on the canvas follows the window.
@@ -107,57 +110,6 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 }
 
 Hauptfenster::~Hauptfenster() = default;
-
-void Hauptfenster::init() {
-    // 1. Nothing of the practice is usable before a learner has signed in.
-    aktionen_.start->setText(QStringLiteral("Start"));
-    aktionen_.hauptmenueFreigeben(false);
-    aktionen_.menueleisteFreigeben(false);
-
-    // 2. and 3. The screen size; the window is laid out for it.
-    sitzung_.bildschirmbreite = masse_.bildschirmbreite;
-    sitzung_.bildschirmhoehe = masse_.bildschirmhoehe;
-    sitzung_.angemeldet = false;
-
-    // 4.
-    logo_->setToolTip(QStringLiteral("Tastwerk für Windows 95"));
-
-    // 6. The free space check, once the window is shown.
-    QTimer::singleShot(0, this, &Hauptfenster::speicherPruefen);
-
-    // 7. Start values.
-    sitzung_.wiederholungsLektion = 1;
-    sitzung_.wiederholungsStufe = 0;
-    aktionen_.textfensterVergroessern->setEnabled(false);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    const Zeitpunkt jetzt = umgebung_.uhr->jetzt();
-    sitzung_.startstunde = jetzt.stunde;
-    sitzung_.startminute = jetzt.minute;
-    sitzung_.farben = Standardfarben;
-
-    // 8. The lesson error grid is prepared when it is made.
-
-    // 9. and 10.
-    sitzung_.tastaturlektion = 17;
-    bildschirme_->zeigen(Bildschirm::Anmeldung);
-
-    // 11. The start folder holds the user file; it is opened at sign-in.
-    sitzung_.programmordner = umgebung_.programmordner.toStdString();
-
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
-    seitenbau_->wiederholungsTastenZeigen(QStringLiteral("a s d f  j k l ö + Leertaste"));
-    namensfeld_->setFocus();
-}
-
-void Hauptfenster::speicherPruefen() {
-    if (!zuWenigSpeicher(*umgebung_.datentraeger, sitzung_.programmordner)) {
-        return;
-    }
-    QMessageBox::critical(
-        this, QApplication::applicationName(),
-        QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
-                       "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
-}
 
 void Hauptfenster::verbinden() {
     connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
@@ -246,6 +198,14 @@ void Hauptfenster::universaltimer() {
     // The error heatmap's switch belongs to the keyboard screen outside the exercises.
     heatmap_->takt(sitzung_.angemeldet && seiten_.hauptmenue->isVisible() && seiten_.tastatur->isVisible() &&
                    !steuerung_->laeuft());
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    anmeldung_->schliessenFragen(e);
+}
+
+void Hauptfenster::beendenOhneFrage() {
+    anmeldung_->beendenOhneFrage();
 }
 
 } // namespace tastwerk::ui

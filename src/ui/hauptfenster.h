@@ -2,9 +2,6 @@
 // key presses and the 250 ms timer. Each screen's own work lives in its own class.
 #pragma once
 
-#include "platform/datentraeger.h"
-#include "platform/klang.h"
-#include "platform/uhr.h"
 #include "session/benutzerdatei.h"
 #include "session/sitzung.h"
 #include "ui/aktionen.h"
@@ -12,6 +9,7 @@
 #include "ui/seiten.h"
 #include "ui/seitenbau.h"
 #include "ui/uebungsaktionen.h"
+#include "ui/umgebung.h"
 #include "verlauf/lernverlauf.h"
 
 #include <QLabel>
@@ -26,11 +24,13 @@ class QKeyEvent;
 
 namespace tastwerk::ui {
 
+class Anmeldung;
 class Begruessungstext;
 class Bildschirme;
 class Buehne;
 class BuchstabenSeite;
 class EinstellungenSeite;
+class Einstellungsabgleich;
 class ExtrasSeite;
 class HinweisSeite;
 class LayoutAuswahl;
@@ -50,16 +50,6 @@ class Namensfeld;
 class LernverlaufFenster;
 class KlassenuebersichtFenster;
 class TastaturHeatmap;
-
-// What the window needs from the outside world.
-struct Umgebung {
-    Uhr* uhr = nullptr;
-    Klang* klang = nullptr;
-    Datentraeger* datentraeger = nullptr;
-    QString programmordner; // the start folder: user file and "Texte" lie in it
-    QSize bildschirm{800, 600};
-    double dpi = 96;
-};
 
 class Hauptfenster : public QMainWindow {
     Q_OBJECT
@@ -95,9 +85,6 @@ public:
     TastaturWidget* tastatur() const { return &seitenbau_->tastatur; }
     LayoutAuswahl* layoutAuswahl() const { return &seitenbau_->layoutAuswahl(); }
     Uebungssteuerung* steuerung() const { return steuerung_; }
-
-    // Saves the session into the learner's record; a failure is shown to the learner. True on success.
-    bool datenaufdiskschreiben();
 
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
@@ -140,29 +127,16 @@ private:
     void hilfe1Click();
     void hilfeThema();
     Hilfefenster& hilfe();
-    void init();
     // The application lost the focus: a running exercise pauses.
     void deaktiviert();
-    // The free space check of the start-up, run once the window is shown.
-    void speicherPruefen();
-    void editfeld(int taste, int laengeVorher, const QString& textVorher);
-    bool anmelden(const QString& name);
-    // The file `pfad` is no user file: the learner chooses another folder for the user file and the
-    // texts (true), or ends the program (false). The file is left as it is.
-    bool andererOrdner(const QString& pfad);
-    void angemeldetAnzeigen();
     void universaltimer();
     void verbinden();
     // What talks to a screen, connected when the screen is made.
     void seitenVerbinden();
     void navigationVerbinden();
-    // The learner's settings in the letter exercise's popup, legend and background.
-    void buchstabenEinstellen(BuchstabenSeite& b);
     // The help window pauses a running exercise while it is in front, and ends only that pause.
     void hilfePausieren();
     void hilfeVerlassen();
-    // Pauses a running exercise before the close question, unless it is paused already.
-    void pausierenFallsLaeuft();
     // The learning history of the start folder (made anew when the folder changed).
     Lernverlauf& verlauf();
     void verlaufVerbinden();
@@ -185,10 +159,11 @@ private:
     Begruessungstext* begruessung_ = nullptr;
     Seitenbau* seitenbau_ = nullptr;
     Uebungssteuerung* steuerung_ = nullptr;
+    Einstellungsabgleich* abgleich_ = nullptr;
+    Anmeldung* anmeldung_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
     Infofenster* info_ = nullptr;
     QTimer takt_;
-    bool ohneFrage_ = false;
     bool hilfePause_ = false;
     std::unique_ptr<Lernverlauf> verlauf_;
     LernverlaufFenster* lernverlaufFenster_ = nullptr;

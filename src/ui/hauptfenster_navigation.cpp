@@ -1,6 +1,7 @@
 // The navigation of the main window: which command shows which screen, the welcome text window, help,
 // the About box and the automatic pause when the program loses the focus.
 #include "platform/datei.h"
+#include "ui/anmeldung.h"
 #include "ui/begruessungstext.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
@@ -64,7 +65,7 @@ void Hauptfenster::benutzerdatenanzeigen() {
 
 void Hauptfenster::benutzerdateiEinsehen() {
     // 1. The signed-in learner's row is current.
-    if (!datenaufdiskschreiben()) {
+    if (!anmeldung_->datenaufdiskschreiben()) {
         return;
     }
     std::vector<Benutzerdatensatz> saetze;

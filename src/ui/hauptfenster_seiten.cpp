@@ -1,19 +1,13 @@
 // What the main window connects to its screens, made when each screen is first made: the Extras screen's
-// buttons, the user table's requests, the settings that take effect at once in other screens, and the
-// own texts' way back to the main menu.
+// buttons, the user table's requests and the own texts' way back to the main menu.
+#include "ui/anmeldung.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/bildschirme.h"
-#include "ui/buchstaben_seite.h"
 #include "ui/eigene_texte_seite.h"
-#include "ui/einstellungen_seite.h"
 #include "ui/extras_seite.h"
-#include "ui/farben.h"
 #include "ui/hauptfenster.h"
-#include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
 
-#include <QCheckBox>
-#include <QMenu>
 #include <QPushButton>
 
 namespace tastwerk::ui {
@@ -28,7 +22,7 @@ void Hauptfenster::seitenVerbinden() {
                 [this] { seitenbau_->eigene().MenueEigeneTexte(); });
         // The learner's own position is saved before a repetition takes its place.
         connect(x, &ExtrasSeite::wiederholungGestartet, this, [this] {
-            if (datenaufdiskschreiben()) {
+            if (anmeldung_->datenaufdiskschreiben()) {
                 steuerung_->startWiederholung();
             }
         });
@@ -46,50 +40,6 @@ void Hauptfenster::seitenVerbinden() {
             return verlauf().loeschen(name, true);
         };
     });
-    // Colours, fonts and the sound options take effect at once in the screens that show them.
-    connect(bau, &Seitenbau::einstellungenGebaut, this, [this](EinstellungenSeite* e) {
-        connect(e, &EinstellungenSeite::farbenGeaendert, this, [this] {
-            auto* b = seitenbau_->schonGebaut<BuchstabenSeite>();
-            if (b) {
-                b->legendeFaerben(sitzung_.farben);
-            }
-            seitenbau_->tastatur.einfaerben(sitzung_.tastaturlektion, sitzung_.farben);
-            if (b) {
-                Farbepruefen(b->hintergrundMenue(), sitzung_.farben);
-            }
-        });
-        connect(e, &EinstellungenSeite::schriftenGeaendert, this, [this] {
-            if (auto* eigene = seitenbau_->schonGebaut<EigeneTexteSeite>()) {
-                eigene->schriftAnwenden();
-            }
-        });
-        connect(e, &EinstellungenSeite::tonBeiTippfehlerGeaendert, this, [this](bool an) {
-            if (auto* b = seitenbau_->schonGebaut<BuchstabenSeite>()) {
-                b->popupBeiTippfehler()->setChecked(an);
-            }
-        });
-        connect(e, &EinstellungenSeite::stimmeGeaendert, this, [this](bool an) {
-            if (auto* b = seitenbau_->schonGebaut<BuchstabenSeite>()) {
-                b->popupStimme()->setChecked(an);
-            }
-        });
-    });
-    connect(bau, &Seitenbau::buchstabenGebaut, this, [this](BuchstabenSeite* b) {
-        connect(b->hintergrundMenue(), &QMenu::aboutToShow, this,
-                [this, b] { Farbepruefen(b->hintergrundMenue(), sitzung_.farben); });
-        // The sound settings: the check boxes "Bei" and "Stimme" and the popup items in step.
-        connect(b->popupBeiTippfehler(), &QAction::triggered, this, [this](bool an) {
-            sitzung_.tonBeiTippfehler = an;
-            seitenbau_->einstellungen().beiTippfehler()->setChecked(an);
-        });
-        connect(b->popupStimme(), &QAction::triggered, this, [this](bool an) {
-            sitzung_.stimme = an;
-            seitenbau_->einstellungen().stimme()->setChecked(an);
-        });
-        if (sitzung_.angemeldet) {
-            buchstabenEinstellen(*b);
-        }
-    });
     connect(bau, &Seitenbau::eigeneGebaut, this, [this](EigeneTexteSeite* e) {
         connect(e->hauptmenueKnopf(), &QPushButton::clicked, this, &Hauptfenster::hauptmenue);
         connect(e, &EigeneTexteSeite::angezeigt, this,
@@ -97,14 +47,6 @@ void Hauptfenster::seitenVerbinden() {
         connect(e, &EigeneTexteSeite::vorschauGezeigt, this,
                 [this] { aktionen_.menueleisteFreigeben(false); });
     });
-}
-
-void Hauptfenster::buchstabenEinstellen(BuchstabenSeite& b) {
-    b.hintergrundSetzen(sitzung_.hintergrundfarbe);
-    b.legendeFaerben(sitzung_.farben);
-    b.popupBeiTippfehler()->setChecked(sitzung_.tonBeiTippfehler);
-    b.popupStimme()->setChecked(sitzung_.stimme);
-    Farbepruefen(b.hintergrundMenue(), sitzung_.farben);
 }
 
 } // namespace tastwerk::ui

@@ -1,6 +1,7 @@
 // The learning history on the main window: each ended exercise is kept, the learner opens their history
 // from the main menu's popup and from Extras, the teacher the class overview behind the access word, and
 // a deleted learner's history goes with them.
+#include "ui/anmeldung.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/extras_seite.h"
 #include "ui/hauptfenster.h"
@@ -41,7 +42,7 @@ void Hauptfenster::verlaufVerbinden() {
 
 void Hauptfenster::uebungAufzeichnen(const Uebungseintrag& eintrag) {
     const auto meldung = verlauf().eintragen(eintrag);
-    if (meldung && ohneFrage_) {
+    if (meldung && anmeldung_->ohneFrage()) {
         // The program is being ended: nobody is there to read a message any more.
         qWarning("Tastwerk: %s", meldung->c_str());
     } else if (meldung) {
