@@ -12,12 +12,12 @@
 #include "ui/einstellungsabgleich.h"
 #include "ui/extras_seite.h"
 #include "ui/fehlerraster.h"
-#include "ui/hilfefenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/layout_auswahl.h"
 #include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
+#include "ui/navigation.h"
 #include "ui/statistik_seite.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_heatmap.h"
@@ -94,8 +94,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     abgleich_ = new Einstellungsabgleich(sitzung_, *seitenbau_, this);
     anmeldung_ = new Anmeldung(umgebung_, sitzung_, benutzerdatei_, aktionen_, *bildschirme_, *seitenbau_,
                                *steuerung_, *abgleich_, *namensfeld_, *namensaufforderung_, masse_, *this);
-    seitenVerbinden();
-    navigationVerbinden();
+    navigation_ = new Navigation(sitzung_, benutzerdatei_, *umgebung_.datentraeger, aktionen_,
+                                 uebungsaktionen_, *bildschirme_, *seitenbau_, *steuerung_, *anmeldung_,
+                                 *logo_, *namensfeld_, masse_, *this);
     verlaufVerbinden();
     anmeldung_->init();
     qApp->installEventFilter(this);
@@ -119,19 +120,6 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.startLektion, &QAction::triggered, steuerung_, &Uebungssteuerung::startvorbereiten);
     connect(aktionen_.tastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
     connect(aktionen_.menueTastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
-    connect(aktionen_.einstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
-    connect(aktionen_.menueEinstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
-    connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
-    connect(aktionen_.benutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
-    connect(aktionen_.menueBenutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
-    // Own texts from the main menu's popup.
-    connect(aktionen_.textLaden, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextladen(); });
-    connect(aktionen_.textErstellen, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextErstellen(); });
-    connect(aktionen_.textAendern, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextaendern(); });
-    connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
 }
 
 QLabel* Hauptfenster::wiederholungsTasten() const {
@@ -139,11 +127,7 @@ QLabel* Hauptfenster::wiederholungsTasten() const {
 }
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
-    // The help window leaves the front: it is closed, or the learner comes back to the main window.
-    if ((ziel == hilfe_ && e->type() == QEvent::Hide) ||
-        (ziel == this && e->type() == QEvent::WindowActivate)) {
-        hilfeVerlassen();
-    }
+    navigation_->fensterereignis(ziel, e);
     if (e->type() == QEvent::KeyPress && !QApplication::activeModalWidget()) {
         auto* w = qobject_cast<QWidget*>(ziel);
         if (w && w->window() == this && steuerung_->tasteGedrueckt(static_cast<QKeyEvent*>(e))) {
@@ -167,23 +151,6 @@ bool Hauptfenster::tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e) {
     QWidget* fokus =
         ziel->hasFocus() && !ziel->isWindow() && bildschirme_->gehoertZumBildschirm(ziel) ? ziel : nullptr;
     return kontextmenueMitTaste(fokus, e, bildschirme_->bereicheVonVorn());
-}
-
-void Hauptfenster::einstellungenaktiviert() {
-    seitenbau_->einstellungen().berichtigungAnzeigen();
-    aktionen_.textfensterVergroessern->setEnabled(true);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    obenSetzen(seiten_.einstellungen, masse_.h(0.2));
-    bildschirme_->zeigen(Bildschirm::Einstellungen);
-    seitenbau_->einstellungen().zielTexteAktualisieren();
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
-}
-
-void Hauptfenster::extrasZeigen() {
-    aktionen_.textfensterVergroessern->setEnabled(true);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    bildschirme_->zeigen(Bildschirm::Extras);
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
 }
 
 void Hauptfenster::universaltimer() {

@@ -37,8 +37,6 @@ class LayoutAuswahl;
 class Statusleiste;
 class TastaturWidget;
 class Uebungssteuerung;
-class Hilfefenster;
-class Infofenster;
 class WortSeite;
 class EigeneTexteSeite;
 class BenutzerdatenSeite;
@@ -47,6 +45,7 @@ class StatistikSeite;
 class Fehlerraster;
 class Logo;
 class Namensfeld;
+class Navigation;
 class LernverlaufFenster;
 class KlassenuebersichtFenster;
 class TastaturHeatmap;
@@ -89,12 +88,7 @@ public:
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
 
-    // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
-    // exercise, 5 user table.
-    int hilfekontext() const;
-    // The help window and the About box, once opened.
-    Hilfefenster* hilfefenster() const { return hilfe_; }
-    Infofenster* infofenster() const { return info_; }
+    const Navigation& navigation() const { return *navigation_; }
     // The learner's history and the teacher's class overview, once opened.
     LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
     KlassenuebersichtFenster* klassenuebersichtFenster() const { return klassenFenster_; }
@@ -107,36 +101,8 @@ protected:
 private:
     // Keys that stand in for the mouse: Return on a button, the menu key and Shift+F10.
     bool tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e);
-    // The navigation of the main menu.
-    void einstellungenaktiviert();
-    void extrasZeigen();
-    void hauptmenue();
-    // The learner's and the system's data, and the table of all users (saved first).
-    void benutzerdatenanzeigen();
-    void benutzerdateiEinsehen();
-    void schreibregeln();
-    void fingergym();
-    // The welcome text window: enlarge, shrink, copy, select all.
-    void memo1vergroessern();
-    void memo1verkleinern();
-    void copyclip();
-    void memo1markieren();
-    // The About box; a running exercise is paused meanwhile.
-    void info1Click();
-    // The help window: its contents, or the topic of the screen in front (F1).
-    void hilfe1Click();
-    void hilfeThema();
-    Hilfefenster& hilfe();
-    // The application lost the focus: a running exercise pauses.
-    void deaktiviert();
     void universaltimer();
     void verbinden();
-    // What talks to a screen, connected when the screen is made.
-    void seitenVerbinden();
-    void navigationVerbinden();
-    // The help window pauses a running exercise while it is in front, and ends only that pause.
-    void hilfePausieren();
-    void hilfeVerlassen();
     // The learning history of the start folder (made anew when the folder changed).
     Lernverlauf& verlauf();
     void verlaufVerbinden();
@@ -161,10 +127,8 @@ private:
     Uebungssteuerung* steuerung_ = nullptr;
     Einstellungsabgleich* abgleich_ = nullptr;
     Anmeldung* anmeldung_ = nullptr;
-    Hilfefenster* hilfe_ = nullptr;
-    Infofenster* info_ = nullptr;
+    Navigation* navigation_ = nullptr;
     QTimer takt_;
-    bool hilfePause_ = false;
     std::unique_ptr<Lernverlauf> verlauf_;
     LernverlaufFenster* lernverlaufFenster_ = nullptr;
     KlassenuebersichtFenster* klassenFenster_ = nullptr;

@@ -34,6 +34,17 @@ Lernverlauf& Hauptfenster::verlauf() {
 void Hauptfenster::verlaufVerbinden() {
     connect(steuerung_, &Uebungssteuerung::aufgezeichnet, this, &Hauptfenster::uebungAufzeichnen);
     connect(aktionen_.lernverlauf, &QAction::triggered, this, &Hauptfenster::lernverlaufZeigen);
+    connect(seitenbau_, &Seitenbau::extrasGebaut, this, [this](ExtrasSeite* x) {
+        connect(x->lernverlauf(), &QPushButton::clicked, this, &Hauptfenster::lernverlaufZeigen);
+    });
+    connect(seitenbau_, &Seitenbau::benutzerdateiGebaut, this, [this](BenutzerdateiSeite* b) {
+        connect(b, &BenutzerdateiSeite::klassenuebersichtVerlangt, this,
+                &Hauptfenster::klassenuebersichtZeigen);
+        b->auchLoeschen = [this](const std::string& name) {
+            // The folder is locked by the deletion of the record already.
+            return verlauf().loeschen(name, true);
+        };
+    });
     // Between the main menu and the keyboard: the heatmap's switch, legend and weakest characters.
     heatmap_ = new TastaturHeatmap(buehne_->leinwand(), &seitenbau_->tastatur, sitzung_,
                                    [this]() -> Lernverlauf& { return verlauf(); });
