@@ -6,25 +6,14 @@
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
 #include "ui/bildschirme.h"
-#include "ui/buchstaben_seite.h"
-#include "ui/eigene_texte_seite.h"
-#include "ui/einstellungen_seite.h"
 #include "ui/einstellungsabgleich.h"
-#include "ui/extras_seite.h"
-#include "ui/fehlerraster.h"
-#include "ui/hinweis_seite.h"
-#include "ui/layout_auswahl.h"
 #include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
 #include "ui/navigation.h"
-#include "ui/statistik_seite.h"
-#include "ui/statusleiste.h"
-#include "ui/tastatur_heatmap.h"
-#include "ui/tastatur_widget.h"
 #include "ui/tastaturwege.h"
 #include "ui/uebungssteuerung.h"
-#include "ui/wort_seite.h"
+#include "ui/verlaufsanzeige.h"
 #include "ui/zugaenglichkeit.h"
 
 #include <QApplication>
@@ -83,13 +72,13 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     // The keyboard and the status bar are made now, the other screens when they are first needed.
     seitenbau_ = new Seitenbau(*buehne_->leinwand(), seiten_, sitzung_, benutzerdatei_, *umgebung_.klang,
                                masse_, uebungsaktionen_, this);
-
     bildschirme_ =
         std::make_unique<Bildschirme>(seiten_, begruessung_, logo_, namensfeld_, namensaufforderung_, masse_);
     bildschirme_->setBereitstellen([this](QWidget* teil) { seitenbau_->bereitstellen(teil); });
+
+    // The parts that do the work, each handed the session, the screens and the commands it needs.
     steuerung_ = new Uebungssteuerung(sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_,
                                       aktionen_, uebungsaktionen_, *seitenbau_, this);
-
     verbinden();
     abgleich_ = new Einstellungsabgleich(sitzung_, *seitenbau_, this);
     anmeldung_ = new Anmeldung(umgebung_, sitzung_, benutzerdatei_, aktionen_, *bildschirme_, *seitenbau_,
@@ -97,7 +86,8 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     navigation_ = new Navigation(sitzung_, benutzerdatei_, *umgebung_.datentraeger, aktionen_,
                                  uebungsaktionen_, *bildschirme_, *seitenbau_, *steuerung_, *anmeldung_,
                                  *logo_, *namensfeld_, masse_, *this);
-    verlaufVerbinden();
+    verlaufsanzeige_ = new Verlaufsanzeige(umgebung_, sitzung_, aktionen_, *bildschirme_, *seitenbau_,
+                                           *steuerung_, *anmeldung_, *buehne_->leinwand(), masse_, *this);
     anmeldung_->init();
     qApp->installEventFilter(this);
 
@@ -120,10 +110,6 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.startLektion, &QAction::triggered, steuerung_, &Uebungssteuerung::startvorbereiten);
     connect(aktionen_.tastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
     connect(aktionen_.menueTastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
-}
-
-QLabel* Hauptfenster::wiederholungsTasten() const {
-    return seitenbau_->extras().wiederholungsTasten();
 }
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
@@ -162,9 +148,7 @@ void Hauptfenster::universaltimer() {
     if (auto* daten = seitenbau_->schonGebaut<BenutzerdatenSeite>()) {
         daten->lektionsfeldAktualisieren();
     }
-    // The error heatmap's switch belongs to the keyboard screen outside the exercises.
-    heatmap_->takt(sitzung_.angemeldet && seiten_.hauptmenue->isVisible() && seiten_.tastatur->isVisible() &&
-                   !steuerung_->laeuft());
+    verlaufsanzeige_->takt();
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

@@ -10,17 +10,15 @@
 #include "ui/seitenbau.h"
 #include "ui/uebungsaktionen.h"
 #include "ui/umgebung.h"
-#include "verlauf/lernverlauf.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
-class QDialog;
 class QKeyEvent;
+class QLabel;
 
 namespace tastwerk::ui {
 
@@ -28,27 +26,12 @@ class Anmeldung;
 class Begruessungstext;
 class Bildschirme;
 class Buehne;
-class BuchstabenSeite;
-class EinstellungenSeite;
 class Einstellungsabgleich;
-class ExtrasSeite;
-class HinweisSeite;
-class LayoutAuswahl;
-class Statusleiste;
-class TastaturWidget;
-class Uebungssteuerung;
-class WortSeite;
-class EigeneTexteSeite;
-class BenutzerdatenSeite;
-class BenutzerdateiSeite;
-class StatistikSeite;
-class Fehlerraster;
 class Logo;
 class Namensfeld;
 class Navigation;
-class LernverlaufFenster;
-class KlassenuebersichtFenster;
-class TastaturHeatmap;
+class Uebungssteuerung;
+class Verlaufsanzeige;
 
 class Hauptfenster : public QMainWindow {
     Q_OBJECT
@@ -57,20 +40,15 @@ public:
     ~Hauptfenster() override;
 
     Sitzung& sitzung() { return sitzung_; }
-    const Masse& masse() const { return masse_; }
     // The client area with the design canvas.
     Buehne* buehne() const { return buehne_; }
     const Aktionen& aktionen() const { return aktionen_; }
-    // The commands of the letter and the word exercise.
-    const Uebungsaktionen& uebungsaktionen() const { return uebungsaktionen_; }
     const Seiten& seiten() const { return seiten_; }
     Namensfeld* namensfeld() const { return namensfeld_; }
     QLabel* namensaufforderung() const { return namensaufforderung_; }
     Begruessungstext* begruessungstext() const { return begruessung_; }
     // The screens; each is made when first asked for.
     Seitenbau& seitenbau() const { return *seitenbau_; }
-    Fehlerraster* fehlerraster() const { return &seitenbau_->raster(); }
-    QLabel* wiederholungsTasten() const;
     EinstellungenSeite* einstellungen() const { return &seitenbau_->einstellungen(); }
     ExtrasSeite* extras() const { return &seitenbau_->extras(); }
     HinweisSeite* hinweis() const { return &seitenbau_->hinweis(); }
@@ -82,17 +60,13 @@ public:
     StatistikSeite* statistik() const { return &seitenbau_->statistik(); }
     Statusleiste* statusleiste() const { return &seitenbau_->status; }
     TastaturWidget* tastatur() const { return &seitenbau_->tastatur; }
-    LayoutAuswahl* layoutAuswahl() const { return &seitenbau_->layoutAuswahl(); }
+    // The parts that do the window's work.
     Uebungssteuerung* steuerung() const { return steuerung_; }
+    const Navigation& navigation() const { return *navigation_; }
+    const Verlaufsanzeige& verlaufsanzeige() const { return *verlaufsanzeige_; }
 
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
-
-    const Navigation& navigation() const { return *navigation_; }
-    // The learner's history and the teacher's class overview, once opened.
-    LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
-    KlassenuebersichtFenster* klassenuebersichtFenster() const { return klassenFenster_; }
-    TastaturHeatmap* heatmap() const { return heatmap_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -101,14 +75,8 @@ protected:
 private:
     // Keys that stand in for the mouse: Return on a button, the menu key and Shift+F10.
     bool tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e);
-    void universaltimer();
     void verbinden();
-    // The learning history of the start folder (made anew when the folder changed).
-    Lernverlauf& verlauf();
-    void verlaufVerbinden();
-    void uebungAufzeichnen(const Uebungseintrag& eintrag);
-    void lernverlaufZeigen();
-    void klassenuebersichtZeigen();
+    void universaltimer();
 
     Umgebung umgebung_;
     Masse masse_;
@@ -128,11 +96,8 @@ private:
     Einstellungsabgleich* abgleich_ = nullptr;
     Anmeldung* anmeldung_ = nullptr;
     Navigation* navigation_ = nullptr;
+    Verlaufsanzeige* verlaufsanzeige_ = nullptr;
     QTimer takt_;
-    std::unique_ptr<Lernverlauf> verlauf_;
-    LernverlaufFenster* lernverlaufFenster_ = nullptr;
-    KlassenuebersichtFenster* klassenFenster_ = nullptr;
-    TastaturHeatmap* heatmap_ = nullptr;
 };
 
 } // namespace tastwerk::ui

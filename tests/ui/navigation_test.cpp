@@ -16,6 +16,7 @@
 #include "ui/statusleiste.h"
 #include "ui/tastatur_heatmap.h"
 #include "ui/uebungssteuerung.h"
+#include "ui/verlaufsanzeige.h"
 #include "ui/wort_seite.h"
 
 #include <QClipboard>
@@ -325,7 +326,7 @@ private slots:
         QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 7"));
         // The keyboard screen's heatmap switch stays away from the exercise, also at its end.
         QTest::qWait(600);
-        QVERIFY(!f.heatmap()->leiste()->isVisible());
+        QVERIFY(!f.verlaufsanzeige().heatmap()->leiste()->isVisible());
         // Begun anew after the end, the text takes keys again.
         QTest::mouseClick(e.neuAnfangenKnopf(), Qt::LeftButton);
         tippen(&f, QStringLiteral("T"));
