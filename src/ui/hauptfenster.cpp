@@ -1,36 +1,25 @@
 #include "ui/hauptfenster.h"
 
-#include "platform/zeichensatz.h"
 #include "ui/aktionsknopf.h"
+#include "ui/anmeldung.h"
 #include "ui/begruessungstext.h"
 #include "ui/benutzerdatei_seite.h"
 #include "ui/benutzerdaten_seite.h"
 #include "ui/bildschirme.h"
-#include "ui/buchstaben_seite.h"
-#include "ui/eigene_texte_seite.h"
-#include "ui/einstellungen_seite.h"
-#include "ui/extras_seite.h"
-#include "ui/fehlerraster.h"
-#include "ui/hilfefenster.h"
-#include "ui/hinweis_seite.h"
-#include "ui/layout_auswahl.h"
+#include "ui/einstellungsabgleich.h"
 #include "ui/leinwand.h"
 #include "ui/logo.h"
 #include "ui/namensfeld.h"
-#include "ui/statistik_seite.h"
-#include "ui/statusleiste.h"
-#include "ui/tastatur_heatmap.h"
-#include "ui/tastatur_widget.h"
+#include "ui/navigation.h"
 #include "ui/tastaturwege.h"
 #include "ui/uebungssteuerung.h"
-#include "ui/wort_seite.h"
+#include "ui/verlaufsanzeige.h"
 #include "ui/zugaenglichkeit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 
 namespace tastwerk::ui {
 
@@ -53,6 +42,7 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 
     logo_ = new Logo(flaeche);
     logo_->setGeometry(masse_.r(8, 6, 150, 56));
+    logo_->setToolTip(QStringLiteral("Tastwerk für Windows 95"));
 
     auto* knoepfe = new QHBoxLayout(seiten_.hauptmenue);
     for (auto [text, aktion] : {std::pair{"&Start", aktionen_.start},
@@ -73,7 +63,6 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     namensfeld_ = new Namensfeld(flaeche);
     namensfeld_->setGeometry(masse_.r(460, 66, 330, 24));
     namensaufforderung_->setBuddy(namensfeld_);
-    connect(namensfeld_, &Namensfeld::tasteGedrueckt, this, &Hauptfenster::editfeld);
 
     begruessung_ = new Begruessungstext(flaeche);
     begruessung_->setToolTip(QString());
@@ -83,18 +72,23 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     // The keyboard and the status bar are made now, the other screens when they are first needed.
     seitenbau_ = new Seitenbau(*buehne_->leinwand(), seiten_, sitzung_, benutzerdatei_, *umgebung_.klang,
                                masse_, uebungsaktionen_, this);
-
     bildschirme_ =
         std::make_unique<Bildschirme>(seiten_, begruessung_, logo_, namensfeld_, namensaufforderung_, masse_);
     bildschirme_->setBereitstellen([this](QWidget* teil) { seitenbau_->bereitstellen(teil); });
+
+    // The parts that do the work, each handed the session, the screens and the commands it needs.
     steuerung_ = new Uebungssteuerung(sitzung_, *umgebung_.uhr, *umgebung_.klang, masse_, *bildschirme_,
                                       aktionen_, uebungsaktionen_, *seitenbau_, this);
-
     verbinden();
-    seitenVerbinden();
-    navigationVerbinden();
-    verlaufVerbinden();
-    init();
+    abgleich_ = new Einstellungsabgleich(sitzung_, *seitenbau_, this);
+    anmeldung_ = new Anmeldung(umgebung_, sitzung_, benutzerdatei_, aktionen_, *bildschirme_, *seitenbau_,
+                               *steuerung_, *abgleich_, *namensfeld_, *namensaufforderung_, masse_, *this);
+    navigation_ = new Navigation(sitzung_, benutzerdatei_, *umgebung_.datentraeger, aktionen_,
+                                 uebungsaktionen_, *bildschirme_, *seitenbau_, *steuerung_, *anmeldung_,
+                                 *logo_, *namensfeld_, masse_, *this);
+    verlaufsanzeige_ = new Verlaufsanzeige(umgebung_, sitzung_, aktionen_, *bildschirme_, *seitenbau_,
+                                           *steuerung_, *anmeldung_, *buehne_->leinwand(), masse_, *this);
+    anmeldung_->init();
     qApp->installEventFilter(this);
 
     // What the screens have been built with is the design; from now on the canvas follows the window.
@@ -108,57 +102,6 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
 
 Hauptfenster::~Hauptfenster() = default;
 
-void Hauptfenster::init() {
-    // 1. Nothing of the practice is usable before a learner has signed in.
-    aktionen_.start->setText(QStringLiteral("Start"));
-    aktionen_.hauptmenueFreigeben(false);
-    aktionen_.menueleisteFreigeben(false);
-
-    // 2. and 3. The screen size; the window is laid out for it.
-    sitzung_.bildschirmbreite = masse_.bildschirmbreite;
-    sitzung_.bildschirmhoehe = masse_.bildschirmhoehe;
-    sitzung_.angemeldet = false;
-
-    // 4.
-    logo_->setToolTip(QStringLiteral("Tastwerk für Windows 95"));
-
-    // 6. The free space check, once the window is shown.
-    QTimer::singleShot(0, this, &Hauptfenster::speicherPruefen);
-
-    // 7. Start values.
-    sitzung_.wiederholungsLektion = 1;
-    sitzung_.wiederholungsStufe = 0;
-    aktionen_.textfensterVergroessern->setEnabled(false);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    const Zeitpunkt jetzt = umgebung_.uhr->jetzt();
-    sitzung_.startstunde = jetzt.stunde;
-    sitzung_.startminute = jetzt.minute;
-    sitzung_.farben = Standardfarben;
-
-    // 8. The lesson error grid is prepared when it is made.
-
-    // 9. and 10.
-    sitzung_.tastaturlektion = 17;
-    bildschirme_->zeigen(Bildschirm::Anmeldung);
-
-    // 11. The start folder holds the user file; it is opened at sign-in.
-    sitzung_.programmordner = umgebung_.programmordner.toStdString();
-
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(10, 43));
-    seitenbau_->wiederholungsTastenZeigen(QStringLiteral("a s d f  j k l ö + Leertaste"));
-    namensfeld_->setFocus();
-}
-
-void Hauptfenster::speicherPruefen() {
-    if (!zuWenigSpeicher(*umgebung_.datentraeger, sitzung_.programmordner)) {
-        return;
-    }
-    QMessageBox::critical(
-        this, QApplication::applicationName(),
-        QStringLiteral("Es ist nicht genug Speicherkapazität auf dem Datenträger vorhanden!\n\n"
-                       "Das Programm \"Tastwerk\" kann nicht fehlerfrei ausgeführt werden!"));
-}
-
 void Hauptfenster::verbinden() {
     connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
     connect(aktionen_.programmBeenden, &QAction::triggered, this, &QWidget::close);
@@ -167,31 +110,10 @@ void Hauptfenster::verbinden() {
     connect(aktionen_.startLektion, &QAction::triggered, steuerung_, &Uebungssteuerung::startvorbereiten);
     connect(aktionen_.tastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
     connect(aktionen_.menueTastatur, &QAction::triggered, steuerung_, &Uebungssteuerung::tastatur);
-    connect(aktionen_.einstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
-    connect(aktionen_.menueEinstellungen, &QAction::triggered, this, &Hauptfenster::einstellungenaktiviert);
-    connect(aktionen_.extras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
-    connect(aktionen_.benutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
-    connect(aktionen_.menueBenutzerdaten, &QAction::triggered, this, &Hauptfenster::benutzerdatenanzeigen);
-    // Own texts from the main menu's popup.
-    connect(aktionen_.textLaden, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextladen(); });
-    connect(aktionen_.textErstellen, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextErstellen(); });
-    connect(aktionen_.textAendern, &QAction::triggered, this,
-            [this] { seitenbau_->eigene().MenueTextaendern(); });
-    connect(aktionen_.menueExtras, &QAction::triggered, this, &Hauptfenster::extrasZeigen);
-}
-
-QLabel* Hauptfenster::wiederholungsTasten() const {
-    return seitenbau_->extras().wiederholungsTasten();
 }
 
 bool Hauptfenster::eventFilter(QObject* ziel, QEvent* e) {
-    // The help window leaves the front: it is closed, or the learner comes back to the main window.
-    if ((ziel == hilfe_ && e->type() == QEvent::Hide) ||
-        (ziel == this && e->type() == QEvent::WindowActivate)) {
-        hilfeVerlassen();
-    }
+    navigation_->fensterereignis(ziel, e);
     if (e->type() == QEvent::KeyPress && !QApplication::activeModalWidget()) {
         auto* w = qobject_cast<QWidget*>(ziel);
         if (w && w->window() == this && steuerung_->tasteGedrueckt(static_cast<QKeyEvent*>(e))) {
@@ -217,23 +139,6 @@ bool Hauptfenster::tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e) {
     return kontextmenueMitTaste(fokus, e, bildschirme_->bereicheVonVorn());
 }
 
-void Hauptfenster::einstellungenaktiviert() {
-    seitenbau_->einstellungen().berichtigungAnzeigen();
-    aktionen_.textfensterVergroessern->setEnabled(true);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    obenSetzen(seiten_.einstellungen, masse_.h(0.2));
-    bildschirme_->zeigen(Bildschirm::Einstellungen);
-    seitenbau_->einstellungen().zielTexteAktualisieren();
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
-}
-
-void Hauptfenster::extrasZeigen() {
-    aktionen_.textfensterVergroessern->setEnabled(true);
-    aktionen_.textfensterVerkleinern->setEnabled(false);
-    bildschirme_->zeigen(Bildschirm::Extras);
-    bildschirme_->begruessungPlatzieren(masse_.h(50, 77), masse_.h(5, 21));
-}
-
 void Hauptfenster::universaltimer() {
     steuerung_->takt();
     // 5. The access word unlocks "Benutzer löschen". 6. The lesson box of the user data screen.
@@ -243,9 +148,15 @@ void Hauptfenster::universaltimer() {
     if (auto* daten = seitenbau_->schonGebaut<BenutzerdatenSeite>()) {
         daten->lektionsfeldAktualisieren();
     }
-    // The error heatmap's switch belongs to the keyboard screen outside the exercises.
-    heatmap_->takt(sitzung_.angemeldet && seiten_.hauptmenue->isVisible() && seiten_.tastatur->isVisible() &&
-                   !steuerung_->laeuft());
+    verlaufsanzeige_->takt();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    anmeldung_->schliessenFragen(e);
+}
+
+void Hauptfenster::beendenOhneFrage() {
+    anmeldung_->beendenOhneFrage();
 }
 
 } // namespace tastwerk::ui

@@ -2,9 +2,6 @@
 // key presses and the 250 ms timer. Each screen's own work lives in its own class.
 #pragma once
 
-#include "platform/datentraeger.h"
-#include "platform/klang.h"
-#include "platform/uhr.h"
 #include "session/benutzerdatei.h"
 #include "session/sitzung.h"
 #include "ui/aktionen.h"
@@ -12,54 +9,29 @@
 #include "ui/seiten.h"
 #include "ui/seitenbau.h"
 #include "ui/uebungsaktionen.h"
-#include "verlauf/lernverlauf.h"
+#include "ui/umgebung.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
-class QDialog;
 class QKeyEvent;
+class QLabel;
 
 namespace tastwerk::ui {
 
+class Anmeldung;
 class Begruessungstext;
 class Bildschirme;
 class Buehne;
-class BuchstabenSeite;
-class EinstellungenSeite;
-class ExtrasSeite;
-class HinweisSeite;
-class LayoutAuswahl;
-class Statusleiste;
-class TastaturWidget;
-class Uebungssteuerung;
-class Hilfefenster;
-class Infofenster;
-class WortSeite;
-class EigeneTexteSeite;
-class BenutzerdatenSeite;
-class BenutzerdateiSeite;
-class StatistikSeite;
-class Fehlerraster;
+class Einstellungsabgleich;
 class Logo;
 class Namensfeld;
-class LernverlaufFenster;
-class KlassenuebersichtFenster;
-class TastaturHeatmap;
-
-// What the window needs from the outside world.
-struct Umgebung {
-    Uhr* uhr = nullptr;
-    Klang* klang = nullptr;
-    Datentraeger* datentraeger = nullptr;
-    QString programmordner; // the start folder: user file and "Texte" lie in it
-    QSize bildschirm{800, 600};
-    double dpi = 96;
-};
+class Navigation;
+class Uebungssteuerung;
+class Verlaufsanzeige;
 
 class Hauptfenster : public QMainWindow {
     Q_OBJECT
@@ -68,20 +40,15 @@ public:
     ~Hauptfenster() override;
 
     Sitzung& sitzung() { return sitzung_; }
-    const Masse& masse() const { return masse_; }
     // The client area with the design canvas.
     Buehne* buehne() const { return buehne_; }
     const Aktionen& aktionen() const { return aktionen_; }
-    // The commands of the letter and the word exercise.
-    const Uebungsaktionen& uebungsaktionen() const { return uebungsaktionen_; }
     const Seiten& seiten() const { return seiten_; }
     Namensfeld* namensfeld() const { return namensfeld_; }
     QLabel* namensaufforderung() const { return namensaufforderung_; }
     Begruessungstext* begruessungstext() const { return begruessung_; }
     // The screens; each is made when first asked for.
     Seitenbau& seitenbau() const { return *seitenbau_; }
-    Fehlerraster* fehlerraster() const { return &seitenbau_->raster(); }
-    QLabel* wiederholungsTasten() const;
     EinstellungenSeite* einstellungen() const { return &seitenbau_->einstellungen(); }
     ExtrasSeite* extras() const { return &seitenbau_->extras(); }
     HinweisSeite* hinweis() const { return &seitenbau_->hinweis(); }
@@ -93,25 +60,13 @@ public:
     StatistikSeite* statistik() const { return &seitenbau_->statistik(); }
     Statusleiste* statusleiste() const { return &seitenbau_->status; }
     TastaturWidget* tastatur() const { return &seitenbau_->tastatur; }
-    LayoutAuswahl* layoutAuswahl() const { return &seitenbau_->layoutAuswahl(); }
+    // The parts that do the window's work.
     Uebungssteuerung* steuerung() const { return steuerung_; }
-
-    // Saves the session into the learner's record; a failure is shown to the learner. True on success.
-    bool datenaufdiskschreiben();
+    const Navigation& navigation() const { return *navigation_; }
+    const Verlaufsanzeige& verlaufsanzeige() const { return *verlaufsanzeige_; }
 
     // The desktop session ends or the program is told to terminate: save as at closing, without asking.
     void beendenOhneFrage();
-
-    // Context number of the help topic for what is shown: 1 main window, 2 letter exercise, 3 word
-    // exercise, 5 user table.
-    int hilfekontext() const;
-    // The help window and the About box, once opened.
-    Hilfefenster* hilfefenster() const { return hilfe_; }
-    Infofenster* infofenster() const { return info_; }
-    // The learner's history and the teacher's class overview, once opened.
-    LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
-    KlassenuebersichtFenster* klassenuebersichtFenster() const { return klassenFenster_; }
-    TastaturHeatmap* heatmap() const { return heatmap_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -120,55 +75,8 @@ protected:
 private:
     // Keys that stand in for the mouse: Return on a button, the menu key and Shift+F10.
     bool tastaturwegNehmen(QWidget* ziel, const QKeyEvent* e);
-    // The navigation of the main menu.
-    void einstellungenaktiviert();
-    void extrasZeigen();
-    void hauptmenue();
-    // The learner's and the system's data, and the table of all users (saved first).
-    void benutzerdatenanzeigen();
-    void benutzerdateiEinsehen();
-    void schreibregeln();
-    void fingergym();
-    // The welcome text window: enlarge, shrink, copy, select all.
-    void memo1vergroessern();
-    void memo1verkleinern();
-    void copyclip();
-    void memo1markieren();
-    // The About box; a running exercise is paused meanwhile.
-    void info1Click();
-    // The help window: its contents, or the topic of the screen in front (F1).
-    void hilfe1Click();
-    void hilfeThema();
-    Hilfefenster& hilfe();
-    void init();
-    // The application lost the focus: a running exercise pauses.
-    void deaktiviert();
-    // The free space check of the start-up, run once the window is shown.
-    void speicherPruefen();
-    void editfeld(int taste, int laengeVorher, const QString& textVorher);
-    bool anmelden(const QString& name);
-    // The file `pfad` is no user file: the learner chooses another folder for the user file and the
-    // texts (true), or ends the program (false). The file is left as it is.
-    bool andererOrdner(const QString& pfad);
-    void angemeldetAnzeigen();
-    void universaltimer();
     void verbinden();
-    // What talks to a screen, connected when the screen is made.
-    void seitenVerbinden();
-    void navigationVerbinden();
-    // The learner's settings in the letter exercise's popup, legend and background.
-    void buchstabenEinstellen(BuchstabenSeite& b);
-    // The help window pauses a running exercise while it is in front, and ends only that pause.
-    void hilfePausieren();
-    void hilfeVerlassen();
-    // Pauses a running exercise before the close question, unless it is paused already.
-    void pausierenFallsLaeuft();
-    // The learning history of the start folder (made anew when the folder changed).
-    Lernverlauf& verlauf();
-    void verlaufVerbinden();
-    void uebungAufzeichnen(const Uebungseintrag& eintrag);
-    void lernverlaufZeigen();
-    void klassenuebersichtZeigen();
+    void universaltimer();
 
     Umgebung umgebung_;
     Masse masse_;
@@ -185,15 +93,11 @@ private:
     Begruessungstext* begruessung_ = nullptr;
     Seitenbau* seitenbau_ = nullptr;
     Uebungssteuerung* steuerung_ = nullptr;
-    Hilfefenster* hilfe_ = nullptr;
-    Infofenster* info_ = nullptr;
+    Einstellungsabgleich* abgleich_ = nullptr;
+    Anmeldung* anmeldung_ = nullptr;
+    Navigation* navigation_ = nullptr;
+    Verlaufsanzeige* verlaufsanzeige_ = nullptr;
     QTimer takt_;
-    bool ohneFrage_ = false;
-    bool hilfePause_ = false;
-    std::unique_ptr<Lernverlauf> verlauf_;
-    LernverlaufFenster* lernverlaufFenster_ = nullptr;
-    KlassenuebersichtFenster* klassenFenster_ = nullptr;
-    TastaturHeatmap* heatmap_ = nullptr;
 };
 
 } // namespace tastwerk::ui

@@ -4,6 +4,7 @@
 #include "session/benutzerdatei.h"
 #include "ui/begruessungstext.h"
 #include "ui/einstellungen_seite.h"
+#include "ui/extras_seite.h"
 #include "ui/leinwand.h"
 #include "ui/namensfeld.h"
 #include "ui/signalwaechter.h"
@@ -219,7 +220,8 @@ private slots:
         QCOMPARE(t.sitzung().sitzungszahl, 2u);
         QCOMPARE(t.sitzung().wunschAnschlaege, 90);
         QCOMPARE(t.sitzung().tastaturlayout, Tastaturlayout::USA);
-        QCOMPARE(t.fenster->wiederholungsTasten()->text(), QStringLiteral("a s d f  j k l ; + Leertaste"));
+        QCOMPARE(t.fenster->extras()->wiederholungsTasten()->text(),
+                 QStringLiteral("a s d f  j k l ; + Leertaste"));
         QCOMPARE(gespeicherte(t).size(), std::size_t(1));
     }
 

@@ -13,6 +13,7 @@
 #include "ui/hinweis_seite.h"
 #include "ui/infofenster.h"
 #include "ui/leinwand.h"
+#include "ui/navigation.h"
 #include "ui/wort_seite.h"
 
 #include <QAbstractButton>
@@ -399,8 +400,8 @@ private slots:
         t.fenster->aktionen().info->trigger();
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
         t.fenster->aktionen().hilfe->trigger();
-        QVERIFY(t.fenster->hilfefenster()->isVisible());
-        fehler = pruefen(t.fenster->hilfefenster());
+        QVERIFY(t.fenster->navigation().hilfefenster()->isVisible());
+        fehler = pruefen(t.fenster->navigation().hilfefenster());
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
     }
 

@@ -250,7 +250,7 @@ private slots:
         // Lesson 1's rates are recorded; lesson 2 starts with its introduction.
         QVERIFY(l.t.sitzung().fehlerquoten[0][0] != KeinWert);
         QCOMPARE(l.t.sitzung().fehlerquoten[0][1], KeinWert);
-        QCOMPARE(l.f.fehlerraster()->zelle(2, 1), QStringLiteral("-------"));
+        QCOMPARE((&l.f.seitenbau().raster())->zelle(2, 1), QStringLiteral("-------"));
         QCOMPARE(l.t.sitzung().uebungsstufe, 0);
         QVERIFY(l.f.hinweis()->rahmen()->isVisible());
         QCOMPARE(l.f.hinweis()->rahmen()->title(), QStringLiteral("Hinweistext zu Lektion 2"));

@@ -14,6 +14,7 @@
 #include "ui/tastatur_heatmap.h"
 #include "ui/tastatur_widget.h"
 #include "ui/uebungssteuerung.h"
+#include "ui/verlaufsanzeige.h"
 #include "ui/verlaufsdiagramm.h"
 #include "verlauf/auswertung.h"
 #include "verlauf/lernverlauf.h"
@@ -101,7 +102,7 @@ private slots:
         u.zumHauptmenue();
         QTest::mouseClick(hauptmenueKnopf(u.f, QStringLiteral("E&xtras")), Qt::LeftButton);
         QTest::mouseClick(u.f.extras()->lernverlauf(), Qt::LeftButton);
-        ui::LernverlaufFenster* fenster = u.f.lernverlaufFenster();
+        ui::LernverlaufFenster* fenster = u.f.verlaufsanzeige().lernverlaufFenster();
         QVERIFY(fenster);
         QTRY_VERIFY(fenster->isVisible());
         QCOMPARE(fenster->diagramm()->punkte().size(), 1u);
@@ -126,7 +127,7 @@ private slots:
         u.buchstabenUeben(20, 1);
         u.zumHauptmenue();
         QTest::mouseClick(hauptmenueKnopf(u.f, QStringLiteral("Die &Tastatur")), Qt::LeftButton);
-        ui::TastaturHeatmap* h = u.f.heatmap();
+        ui::TastaturHeatmap* h = u.f.verlaufsanzeige().heatmap();
         QTRY_VERIFY(h->leiste()->isVisible()); // the timer shows the switch with the keyboard screen
         ui::TastenFeld* leertaste = u.f.tastatur()->taste(5, 3);
         QVERIFY(leertaste);
@@ -175,7 +176,7 @@ private slots:
         QTest::keyClicks(seite->passwortfeld(), QStringLiteral("tovik"));
         QTRY_VERIFY(seite->klassenuebersichtKnopf()->isEnabled());
         QTest::mouseClick(seite->klassenuebersichtKnopf(), Qt::LeftButton);
-        ui::KlassenuebersichtFenster* klasse = f.klassenuebersichtFenster();
+        ui::KlassenuebersichtFenster* klasse = f.verlaufsanzeige().klassenuebersichtFenster();
         QVERIFY(klasse);
         QTRY_VERIFY(klasse->isVisible());
         QCOMPARE(klasse->tabelle()->rowCount(), 2);

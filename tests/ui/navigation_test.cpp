@@ -12,9 +12,11 @@
 #include "ui/hinweis_seite.h"
 #include "ui/infofenster.h"
 #include "ui/leinwand.h"
+#include "ui/navigation.h"
 #include "ui/statusleiste.h"
 #include "ui/tastatur_heatmap.h"
 #include "ui/uebungssteuerung.h"
+#include "ui/verlaufsanzeige.h"
 #include "ui/wort_seite.h"
 
 #include <QClipboard>
@@ -212,15 +214,16 @@ private slots:
     void hilfeZeigtInhaltUndThemaDesBildschirms() {
         Testfenster t;
         ui::Hauptfenster& f = *t.fenster;
-        QCOMPARE(f.hilfekontext(), 1);
+        QCOMPARE(f.navigation().hilfekontext(), 1);
         f.aktionen().hilfe->trigger();
-        QVERIFY(f.hilfefenster()->isVisible());
-        QVERIFY(f.hilfefenster()->browser()->source().toString().endsWith(QStringLiteral("index.html")));
+        QVERIFY(f.navigation().hilfefenster()->isVisible());
+        QVERIFY(f.navigation().hilfefenster()->browser()->source().toString().endsWith(
+            QStringLiteral("index.html")));
         t.anmelden(QStringLiteral("anna"));
         buchstabenuebungBeginnen(t);
-        QCOMPARE(f.hilfekontext(), 2);
+        QCOMPARE(f.navigation().hilfekontext(), 2);
         hilfeTasteDruecken(f);
-        QVERIFY(f.hilfefenster()->browser()->source().toString().endsWith(
+        QVERIFY(f.navigation().hilfefenster()->browser()->source().toString().endsWith(
             QStringLiteral("buchstabenuebung.html")));
     }
 
@@ -231,30 +234,30 @@ private slots:
         ui::Hauptfenster& f = *t.fenster;
         QVERIFY(!f.steuerung()->pausiert());
         hilfeTasteDruecken(f);
-        QVERIFY(f.hilfefenster()->isVisible());
+        QVERIFY(f.navigation().hilfefenster()->isVisible());
         QVERIFY(f.steuerung()->pausiert());
         QVERIFY(f.statusleiste()->pausentext()->isVisible());
         // Closing the help window ends the pause it made.
-        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
-        QVERIFY(!f.hilfefenster()->isVisible());
+        QTest::keyClick(f.navigation().hilfefenster(), Qt::Key_Escape);
+        QVERIFY(!f.navigation().hilfefenster()->isVisible());
         QVERIFY(!f.steuerung()->pausiert());
 
         // A pause the learner made stays after the help window.
         QTest::mouseClick(f.buchstaben()->pauseKnopf(), Qt::LeftButton);
         QVERIFY(f.steuerung()->pausiert());
         hilfeTasteDruecken(f);
-        QVERIFY(f.hilfefenster()->isVisible());
-        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
-        QVERIFY(!f.hilfefenster()->isVisible());
+        QVERIFY(f.navigation().hilfefenster()->isVisible());
+        QTest::keyClick(f.navigation().hilfefenster(), Qt::Key_Escape);
+        QVERIFY(!f.navigation().hilfefenster()->isVisible());
         QVERIFY(f.steuerung()->pausiert());
         QCOMPARE(f.buchstaben()->pauseKnopf()->text(), QStringLiteral("Pause beenden"));
 
         // Without a running exercise F1 pauses nothing.
         QTest::mouseClick(f.buchstaben()->hauptmenueKnopf(), Qt::LeftButton);
         hilfeTasteDruecken(f);
-        QVERIFY(f.hilfefenster()->isVisible());
+        QVERIFY(f.navigation().hilfefenster()->isVisible());
         QVERIFY(!f.steuerung()->pausiert());
-        QTest::keyClick(f.hilfefenster(), Qt::Key_Escape);
+        QTest::keyClick(f.navigation().hilfefenster(), Qt::Key_Escape);
     }
 
     void extrasSchreibregelnUndFingergymnastik() {
@@ -323,7 +326,7 @@ private slots:
         QCOMPARE(f.statusleiste()->anschlaege()->text(), QStringLiteral("Anschläge: 7"));
         // The keyboard screen's heatmap switch stays away from the exercise, also at its end.
         QTest::qWait(600);
-        QVERIFY(!f.heatmap()->leiste()->isVisible());
+        QVERIFY(!f.verlaufsanzeige().heatmap()->leiste()->isVisible());
         // Begun anew after the end, the text takes keys again.
         QTest::mouseClick(e.neuAnfangenKnopf(), Qt::LeftButton);
         tippen(&f, QStringLiteral("T"));

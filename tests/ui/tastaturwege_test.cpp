@@ -16,6 +16,7 @@
 #include "ui/leinwand.h"
 #include "ui/statusleiste.h"
 #include "ui/uebungssteuerung.h"
+#include "verlauf/lernverlauf.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
