@@ -148,6 +148,9 @@ void tabelleAnwenden(QTableView* t, double s) {
     if (const QVariant kopf = t->property(Kopfhoehe); kopf.isValid()) {
         t->horizontalHeader()->setFixedHeight(skaliertLaenge(kopf.toInt(), s));
     }
+    // Qt gives table heads a font of their own, which does not follow the table's: the heads are written
+    // in the table's font, at its scale.
+    t->horizontalHeader()->setFont(t->font());
 }
 
 void layoutErfassen(QLayout* l) {

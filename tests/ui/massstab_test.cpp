@@ -3,7 +3,9 @@
 // whole in its own small font.
 #include "testhilfen.h"
 
+#include "ui/benutzerdatei_seite.h"
 #include "ui/buchstaben_seite.h"
+#include "ui/extras_seite.h"
 #include "ui/hauptfenster.h"
 #include "ui/hinweis_seite.h"
 #include "ui/leinwand.h"
@@ -11,7 +13,9 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace tastwerk;
@@ -58,6 +62,31 @@ private slots:
         const QFont grund = QApplication::font();
         QVERIFY(std::abs(t.fenster->namensaufforderung()->font().pointSizeF() - grund.pointSizeF() * s) <
                 0.01);
+    }
+
+    // The table of all users: its column heads are written as large as its rows at every size (Qt gives
+    // table heads a font of their own, which the canvas did not scale).
+    void tabellenkopfWieZeilen_data() {
+        QTest::addColumn<QSize>("bildschirm");
+        for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+        }
+    }
+    void tabellenkopfWieZeilen() {
+        QFETCH(QSize, bildschirm);
+        Testfenster t(bildschirm);
+        t.fenster->resize(bildschirm);
+        t.anmelden(QStringLiteral("anna"));
+        QTest::mouseClick(hauptmenueKnopf(*t.fenster, QStringLiteral("E&xtras")), Qt::LeftButton);
+        QTest::mouseClick(t.fenster->extras()->einsehen(), Qt::LeftButton);
+        const QTableWidget* tabelle = t.fenster->benutzerdateiSeite()->tabelle();
+        QVERIFY(tabelle->isVisible());
+        const QFont zeilen = tabelle->font();
+        const QFont kopf = tabelle->horizontalHeader()->font();
+        QCOMPARE(kopf.pointSizeF(), zeilen.pointSizeF());
+        QCOMPARE(kopf.pixelSize(), zeilen.pixelSize());
+        // The heads fit into their row.
+        QVERIFY(QFontMetrics(kopf).height() <= tabelle->horizontalHeader()->height());
     }
 
     // The stored letter size stays as computed from the real screen; the panel shows it in proportion.
