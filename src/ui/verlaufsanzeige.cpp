@@ -49,6 +49,11 @@ Verlaufsanzeige::Verlaufsanzeige(const Umgebung& umgebung, Sitzung& sitzung, Akt
     heatmap_->leiste()->setGeometry(m.r(166, 66, 626, 48));
 }
 
+// The history window reads the history this part owns: it goes first.
+Verlaufsanzeige::~Verlaufsanzeige() {
+    delete lernverlaufFenster_;
+}
+
 Lernverlauf& Verlaufsanzeige::verlauf() {
     const std::string ordner = umgebung_.programmordner.toStdString();
     if (!verlauf_ || verlauf_->pfad() != ordner + "/" + Lernverlauf::Dateiname) {

@@ -37,6 +37,7 @@ public:
     Verlaufsanzeige(const Umgebung& umgebung, Sitzung& sitzung, Aktionen& aktionen,
                     const Bildschirme& bildschirme, Seitenbau& seitenbau, const Uebungssteuerung& steuerung,
                     const Anmeldung& anmeldung, Leinwand& leinwand, const Masse& m, QWidget& fenster);
+    ~Verlaufsanzeige() override;
 
     // The learner's history and the teacher's class overview, once opened.
     LernverlaufFenster* lernverlaufFenster() const { return lernverlaufFenster_; }
