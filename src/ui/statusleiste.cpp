@@ -17,6 +17,9 @@ QLabel* feld(QWidget* eltern, const QString& text, const QString& hinweis) {
     l->setToolTip(hinweis);
     // A screen reader reads what the figure shows; the question is its description.
     l->setAccessibleDescription(hinweis);
+    // Filled with the bar's colour itself: a new number repaints the figure alone, not the bar and the
+    // canvas behind it.
+    l->setAutoFillBackground(true);
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
     // A size of its own: the red of a missed goal comes from a style sheet, which would otherwise give the
