@@ -57,7 +57,10 @@ sleep 0.3
 klasse=$(sed -n 's/^StartupWMClass=//p' "$kopie/share/applications/de.tastwerk.tastwerk.desktop")
 [ "$klasse" = Win95TWK ] || fehlschlag "der Menüeintrag nennt die Fensterklasse $klasse"
 xprop -id "$fenster" WM_CLASS | grep -q "\"$klasse\"\$" || fehlschlag "Fensterklasse: $(xprop -id "$fenster" WM_CLASS)"
-xprop -id "$fenster" _NET_WM_ICON | grep -q "Icon (16 x 16)" || fehlschlag "das Fenster hat kein Symbol"
+# Read whole before it is searched: grep -q stops at the first hit, and xprop, still writing the larger
+# pictures, would end on a broken pipe and fail the pipeline.
+symbol=$(xprop -id "$fenster" _NET_WM_ICON)
+grep -q "Icon (16 x 16)" <<<"$symbol" || fehlschlag "das Fenster hat kein Symbol"
 
 # F1 on the main window: its help page.
 xdotool key F1
