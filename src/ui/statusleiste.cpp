@@ -22,11 +22,6 @@ QLabel* feld(QWidget* eltern, const QString& text, const QString& hinweis) {
     l->setAutoFillBackground(true);
     l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
-    // A size of its own: the red of a missed goal comes from a style sheet, which would otherwise give the
-    // label the application's font instead of the screens' scaled one.
-    QFont schrift = l->font();
-    schrift.setPointSizeF(schrift.pointSizeF());
-    l->setFont(schrift);
     return l;
 }
 } // namespace
