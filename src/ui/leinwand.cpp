@@ -235,16 +235,6 @@ void Leinwand::widgetErfassen(QWidget* w) {
     }
 }
 
-void Leinwand::nachtragen(QWidget* teil) {
-    if (!erfasst_) {
-        return; // the whole canvas is taken later
-    }
-    QList<QWidget*> neu;
-    QList<QLayout*> layouts;
-    neuesErfassen(teil, neu, layouts);
-    neuesAnwenden(neu, layouts);
-}
-
 void Leinwand::neuesErfassen(QWidget* teil, QList<QWidget*>& neu, QList<QLayout*>& layouts) {
     // What is built inside `teil` after the design was taken: the inner widgets and layouts, never `teil`
     // itself, whose design is known already.

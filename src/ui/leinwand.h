@@ -29,9 +29,6 @@ public:
     // layout places, explicit font sizes, fixed sizes, layout margins and table cells. Call once, after
     // the screens are built and before the first scale.
     void erfassen();
-    // Takes the design of what has been built inside `teil` since (a screen's contents made when it is
-    // first opened) and shows it at the present scale.
-    void nachtragen(QWidget* teil);
     // Builds a screen's contents into the groups `teile` with `bauen` as they would have been built
     // before the design was taken: off the canvas, at the design scale and with the design fonts. Then
     // the groups return to their places (in the same stacking order) and everything is shown at the

@@ -226,25 +226,27 @@ void Seitenbau::bereitstellen(QWidget* teil) {
     } else if (teil == s.fehlerraster) {
         raster();
     } else if (teil == s.schreibregeln && !teil->findChild<QPlainTextEdit*>()) {
-        // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
-        auto* regeln = new QPlainTextEdit(teil);
-        regeln->setObjectName(QStringLiteral("schreibregelnText"));
-        regeln->setReadOnly(true);
-        regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
-        QFont fest(QStringLiteral("Courier New"));
-        fest.setStyleHint(QFont::TypeWriter);
-        fest.setPointSize(masse_.skaliertePunkte(10));
-        regeln->setFont(fest);
-        regeln->setPlainText(schreibregelnText());
-        regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
-        regeln->setGeometry(masse_.s(8), masse_.h(1, 30), entwurf(teil).width() - 2 * masse_.s(8),
-                            masse_.h(20, 31));
-        leinwand_.nachtragen(teil);
+        leinwand_.einbauen({teil}, [this, teil] {
+            // "Die wichtigsten Schreibregeln": read-only, fixed pitch.
+            auto* regeln = new QPlainTextEdit(teil);
+            regeln->setObjectName(QStringLiteral("schreibregelnText"));
+            regeln->setReadOnly(true);
+            regeln->setLineWrapMode(QPlainTextEdit::NoWrap);
+            QFont fest(QStringLiteral("Courier New"));
+            fest.setStyleHint(QFont::TypeWriter);
+            fest.setPointSize(masse_.skaliertePunkte(10));
+            regeln->setFont(fest);
+            regeln->setPlainText(schreibregelnText());
+            regeln->setAccessibleName(QStringLiteral("Die wichtigsten Schreibregeln"));
+            regeln->setGeometry(masse_.s(8), masse_.h(1, 30), teil->width() - 2 * masse_.s(8),
+                                masse_.h(20, 31));
+        });
     } else if (teil == s.fingergymnastik && !teil->layout()) {
-        // "Fingergymnastik": five pictures with their captions.
-        auto* gymnastik = new QVBoxLayout(teil);
-        gymnastik->addWidget(fingergymnastikInhalt(teil));
-        leinwand_.nachtragen(teil);
+        leinwand_.einbauen({teil}, [teil] {
+            // "Fingergymnastik": five pictures with their captions.
+            auto* gymnastik = new QVBoxLayout(teil);
+            gymnastik->addWidget(fingergymnastikInhalt(teil));
+        });
     }
 }
 
