@@ -53,9 +53,11 @@ Unterstützt werden deutsche, Schweizer und US-Tastaturen. Eigene Texte
 können geübt, angelegt und geändert werden. Die Lernenden einer Klasse
 können ihre Daten in einem gemeinsamen Ordner halten.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Read at run time, not linked: Qt's German texts and the fonts that stand in for the Windows fonts. Qt
-# itself and its plug-ins come with the libraries dpkg-shlibdeps finds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
+# Read at run time, not linked: Qt's German texts, the fonts that stand in for the Windows fonts, and
+# SQLite, which the program loads when it first opens the learning history. Qt itself and its plug-ins
+# come with the libraries dpkg-shlibdeps finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, libsqlite3-0 (>= 3.7.15)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_SOURCE_IGNORE_FILES "/build.*/;/\\\\.git/")
 include(CPack)

@@ -1,5 +1,4 @@
 // Tastwerk: start-up of the program.
-#include "course/uebungstexte.h"
 #include "session/befehlszeile.h"
 #include "session/startordner.h"
 #include "ui/hauptfenster.h"
@@ -131,9 +130,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TASTWERK_ID));
     QApplication::setWindowIcon(fenstersymbol());
-    // The exercise lines are filled once, before the window opens.
-    tastwerk::uebungszeilen();
-
     tastwerk::ui::QtUhr uhr;
     tastwerk::ui::QtDatentraeger datentraeger;
     // Sound files by bare name: the start folder first, then the program's own sounds.

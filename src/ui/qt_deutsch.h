@@ -8,8 +8,9 @@ class QCoreApplication;
 
 namespace tastwerk::ui {
 
-// Loads Qt's German translation (qtbase_de from Qt's translations folder) into the application. Returns
-// an empty string on success, otherwise a German message naming the file that is missing.
+// Gives the application Qt's German translation (qtbase_de from Qt's translations folder), read from the
+// file when Qt first asks for a text. Returns an empty string when the file is there, otherwise a German
+// message naming the file that is missing.
 QString qtTexteDeutsch(QCoreApplication& app);
 
 } // namespace tastwerk::ui

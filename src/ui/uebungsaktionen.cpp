@@ -15,8 +15,10 @@ QAction* aktion(QObject* besitzer, const QString& text, Qt::Key taste) {
 
 void Uebungsaktionen::beschriften(QAction* aktion, const QString& text) {
     aktion->setText(text);
+    // The command keys (Esc, F2 to F6) have the same names in every language: the portable name needs no
+    // translation, which would be read at start only for these tooltips.
     aktion->setToolTip(
-        QStringLiteral("%1 (%2)").arg(text, aktion->shortcut().toString(QKeySequence::NativeText)));
+        QStringLiteral("%1 (%2)").arg(text, aktion->shortcut().toString(QKeySequence::PortableText)));
 }
 
 void Uebungsaktionen::freigeben(bool frei) const {

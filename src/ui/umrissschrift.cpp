@@ -82,6 +82,9 @@ void umrissStreichen(QPainter& maler, const QPointF& punkt, const QString& text,
         bildmaler.scale(dpr, dpr);
         bildmaler.strokePath(pfad, umrissstift(farbe, stift));
         bildmaler.end();
+        // A picture that was painted on keeps its paint engine, with the stroker's buffers, for as long as
+        // it lives: the cache keeps a copy without.
+        neu.bild = neu.bild.copy();
         neu.bild.setDevicePixelRatio(dpr);
         umrissbilder().insert(schluessel, new Umrissbild(neu), int(neu.bild.sizeInBytes()));
         eintrag = &neu;

@@ -1,5 +1,7 @@
 // A thin checked layer over SQLite's C library: a connection and a prepared statement, each closed
-// when it goes out of scope. Every failure throws Datenbankfehler with SQLite's result code.
+// when it goes out of scope. Every failure throws Datenbankfehler with SQLite's result code. The library
+// itself is loaded when the first connection opens; when it cannot be, that connection throws
+// SQLITE_CANTOPEN.
 #pragma once
 
 #include <cstdint>

@@ -20,7 +20,11 @@ anmelden() {
     atspi warte "Extras" --rolle "push button" >/dev/null || fehlschlag "die Anmeldung gelingt nicht"
 }
 
+# SQLite is loaded when the history is first opened, not at start.
+sqlite_geladen() { grep -q "libsqlite3" "/proc/$PROGRAMM_PID/maps"; }
+
 anmelden
+! sqlite_geladen || fehlschlag "SQLite ist schon nach der Anmeldung geladen"
 klicke_mit_maus "Start" --rolle "push button"
 klicke_mit_maus "Start mit Lektion 1" --rolle "push button"
 atspi warte "Geforderter Buchstabe.*" >/dev/null || fehlschlag "die Buchstabenübung erscheint nicht"
@@ -51,6 +55,7 @@ klicke_mit_maus "Extras" --rolle "push button"
 klicke_mit_maus "Lernverlauf" --rolle "push button"
 atspi warte "Lernverlauf von JÜRGEN" --rolle label >/dev/null || fehlschlag "das Fenster Lernverlauf erscheint nicht"
 atspi warte "Übungen: 1, Übungszeit insgesamt: .*" --rolle label >/dev/null || fehlschlag "der Lernverlauf zeigt die Übung nicht"
+sqlite_geladen || fehlschlag "der Lernverlauf erscheint, ohne dass SQLite geladen ist"
 [ -n "${TASTWERK_FOTO:-}" ] && bildschirmfoto "$TASTWERK_FOTO"
 klicke_mit_maus "Schließen" --rolle "push button"
 klicke_mit_maus "Die Tastatur" --rolle "push button"

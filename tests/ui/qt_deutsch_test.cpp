@@ -4,6 +4,7 @@
 #include "ui/qt_deutsch.h"
 
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLabel>
@@ -28,6 +29,12 @@ QStringList texteVon(QWidget* dialog) {
     return texte;
 }
 
+// Whether the German translation file is mapped into the process, that is, has been read.
+bool qtTexteGelesen() {
+    QFile karte(QStringLiteral("/proc/self/maps"));
+    return karte.open(QIODevice::ReadOnly) && karte.readAll().contains("qtbase_de.qm");
+}
+
 } // namespace
 
 class QtDeutschTest : public QObject {
@@ -38,6 +45,20 @@ private slots:
         // An English system: the program's German must not depend on the locale.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(ui::qtTexteDeutsch(*QCoreApplication::instance()), QString());
+    }
+
+    // The translation is read when Qt first needs a text of its own, not at start: the window signs a
+    // learner in and shows the main menu without it.
+    void startLiestDieQtTexteNicht() {
+        Testfenster t;
+        t.fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.fenster.get()));
+        t.anmelden(QStringLiteral("ina"));
+        QVERIFY2(!qtTexteGelesen(), "qtbase_de.qm ist schon beim Start gelesen");
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tastwerk"), QStringLiteral("x"),
+                        QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+        QVERIFY(qtTexteGelesen());
     }
 
     void schliessfrageBietetJaUndNein() {
