@@ -84,6 +84,13 @@ sleep 2
 vorher=$(cpuNs $pid); sleep "$cpuSekunden"; nachher=$(cpuNs $pid)
 cpuLeer=$(awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}')
 kill -TERM $pid; wait $pid 2>/dev/null || true
+"$text" --takt >/dev/null 2>&1 &
+pid=$!
+until xdotool search --onlyvisible --name "^Qt-Fenster mit Text\$" >/dev/null 2>&1; do :; done
+sleep 2
+vorher=$(cpuNs $pid); sleep "$cpuSekunden"; nachher=$(cpuNs $pid)
+cpuTakt=$(awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}')
+kill -TERM $pid; wait $pid 2>/dev/null || true
 
 # One keystroke: medians of five repetitions.
 tasten=$("$bau/bench/tastendruck_bench" --benchmark_filter='BM_Buchstabenschritt/16|BM_TastendruckImFenster' \
@@ -99,5 +106,6 @@ printf '%-42s %14s %14s   (+%s MB)\n' "Resident nach dem Start (Median, MB)" \
 printf '%-42s %14s %14s\n' "CPU, Lektion läuft unberührt ($cpuSekunden s, %)" "$cpuLektion" "$cpuLeer"
 printf 'Zum Vergleich, leeres Fenster mit Menüleiste und einer Textzeile: %s ms, %s MB\n' "${zeit[text]}" \
     "$(awk -v k="${speicher[text]}" 'BEGIN {printf "%.1f", k / 1024}')"
+printf 'Zum Vergleich, dasselbe Fenster mit 250-ms-Takt und einer neuen Zahl je Sekunde: CPU %s %%\n' "$cpuTakt"
 echo "Ein Tastendruck (Median aus 5 Wiederholungen):"
 echo "$tasten" | sed 's/^/  /'

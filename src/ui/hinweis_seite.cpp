@@ -53,9 +53,11 @@ HinweisSeite::HinweisSeite(QGroupBox* rahmen, const Masse& m) : QObject(rahmen),
     tiprahmen_->setGeometry(m.s(32), m.s(78) + ZeilenLinks * zeilenhoehe + m.s(8), m.s(420), m.s(58));
     auto* tipSpalte = new QVBoxLayout(tiprahmen_);
     tipSpalte->setContentsMargins(m.s(8), m.s(4), m.s(8), m.s(4));
+    QPalette rot; // only the text colour is their own
+    rot.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     for (auto& t : tip_) {
         t = zeile(tiprahmen_, normal);
-        t->setStyleSheet(QStringLiteral("color: #FF0000;"));
+        t->setPalette(rot);
         tipSpalte->addWidget(t);
     }
     start_ = new QPushButton(QStringLiteral("&Start mit Lektion 1"), rahmen);

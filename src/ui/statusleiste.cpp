@@ -44,7 +44,9 @@ Statusleiste::Statusleiste(const QRect& entwurf, QWidget* parent) : QFrame(paren
     gross.setPointSize(gross.pointSize() + 6);
     pausentext_->setFont(gross);
     pausentext_->setAlignment(Qt::AlignCenter);
-    pausentext_->setStyleSheet(QStringLiteral("color: #FFFF00;"));
+    QPalette gelb; // only the text colour is its own; the rest follows the bar
+    gelb.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    pausentext_->setPalette(gelb);
     pausentext_->hide();
     // Its picture comes with the first showing: looking it up in the icon themes costs more than the
     // whole rest of the bar, and many sessions never show the bar.

@@ -12,21 +12,38 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace tastwerk::ui {
 
 namespace {
 
-// A small square in a colour, with its text.
-QLabel* legendeneintrag(QWidget* eltern, Farbe farbe, const QString& text) {
-    auto* l = new QLabel(eltern);
-    const QColor c(int(farbe & 0xFF), int(farbe >> 8 & 0xFF), int(farbe >> 16 & 0xFF));
-    l->setText(QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
-                   .arg(c.name(), text.toHtmlEscaped()));
-    l->setTextFormat(Qt::RichText);
-    return l;
-}
+// A small square in a colour, then its text: a plain label painted in two colours. Rich text would do
+// the same at the price of Qt's HTML and CSS machinery, built for four labels at every start.
+class Legendeneintrag : public QLabel {
+public:
+    Legendeneintrag(QWidget* eltern, Farbe farbe, const QString& text)
+        : QLabel(QStringLiteral("\u25A0\u00A0") + text, eltern), farbe_(alsQColor(farbe)) {
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        const QRect r = contentsRect();
+        const QString quadrat = text().left(1);
+        const int ausrichtung = int(alignment()) | Qt::TextSingleLine;
+        maler.setPen(farbe_);
+        maler.drawText(r, ausrichtung, quadrat);
+        maler.setPen(palette().color(QPalette::WindowText));
+        maler.drawText(r.adjusted(fontMetrics().horizontalAdvance(quadrat), 0, 0, 0), ausrichtung,
+                       text().mid(1));
+    }
+
+private:
+    QColor farbe_;
+};
 
 } // namespace
 
@@ -45,9 +62,9 @@ TastaturHeatmap::TastaturHeatmap(QWidget* leinwand, TastaturWidget* tastatur, Si
     oben->addStretch(1);
     for (auto [quote, text] : {std::pair{0.0, QStringLiteral("0 %")}, std::pair{5.0, QStringLiteral("5 %")},
                                std::pair{10.0, QStringLiteral("10 % und mehr")}}) {
-        oben->addWidget(legendeneintrag(leiste_, heatmapFarbe(quote), text));
+        oben->addWidget(new Legendeneintrag(leiste_, heatmapFarbe(quote), text));
     }
-    oben->addWidget(legendeneintrag(leiste_, 0x00C0C0C0, QStringLiteral("nicht geübt")));
+    oben->addWidget(new Legendeneintrag(leiste_, 0x00C0C0C0, QStringLiteral("nicht geübt")));
     schwaechen_ = new QLabel(leiste_);
     auto* spalte = new QVBoxLayout(leiste_);
     spalte->setContentsMargins(4, 0, 4, 0);
