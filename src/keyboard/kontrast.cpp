@@ -1,7 +1,7 @@
 #include "keyboard/kontrast.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace tastwerk {
 
@@ -10,9 +10,29 @@ namespace {
 constexpr Farbe Schwarz = 0x00000000;
 constexpr Farbe Weiss = 0x00FFFFFF;
 
+// x^2.4 as x² times the fifth root of x², which Newton's method finds from 1 for 0 < x <= 1.
+constexpr double hoch24(double x) {
+    const double quadrat = x * x;
+    double wurzel = 1.0;
+    for (int schritt = 0; schritt < 60; ++schritt) {
+        wurzel = (4 * wurzel + quadrat / (wurzel * wurzel * wurzel * wurzel)) / 5;
+    }
+    return quadrat * wurzel;
+}
+
+// The sRGB curve for the 256 values of a channel, computed when the program is built: every key asks for
+// it at every paint, some thousand times at start, and the power function brings in its own tables.
+constexpr std::array<double, 256> Linear = [] {
+    std::array<double, 256> tabelle{};
+    for (unsigned kanal = 0; kanal < tabelle.size(); ++kanal) {
+        const double c = kanal / 255.0;
+        tabelle[kanal] = c <= 0.04045 ? c / 12.92 : hoch24((c + 0.055) / 1.055);
+    }
+    return tabelle;
+}();
+
 double linear(unsigned kanal) {
-    const double c = kanal / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return Linear[kanal];
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace tastwerk::ui {
 
@@ -37,8 +38,55 @@ QPen umrissstift(const QColor& farbe, double stift) {
     return QPen(farbe, stift, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// The glyphs' outlines stroked with round joins, smoothed, for text drawn with its baseline at `punkt`;
-// the text itself is then drawn over it. Half the pen lies outside the glyphs.
+// The band a round pen of half-width `weite` (device pixels) covers outside the glyphs whose coverage is
+// the alpha of `maske`, smoothed, in `farbe`. A pixel of coverage a has its edge about a - 0.5 pixels
+// beyond its centre, so a pixel at distance d from it lies d - a + 0.5 beyond the edge; whatever of the
+// pen's reach is left covers the pixel, at most whole. Every pixel takes the most any glyph pixel gives
+// it. This is what stroking the glyphs' outlines gives, without following their curves.
+QImage verbreitert(const QImage& maske, double weite, const QColor& farbe) {
+    struct Nachbar {
+        int dx;
+        int dy;
+        int abstand; // in 255ths of a pixel
+    };
+    const int reichweite = int(weite + 2);
+    const int reich = int(weite * 255 + 0.5);
+    std::vector<Nachbar> nachbarn;
+    for (int dy = -reichweite; dy <= reichweite; ++dy) {
+        for (int dx = -reichweite; dx <= reichweite; ++dx) {
+            const int abstand = int(std::sqrt(double(dx * dx + dy * dy)) * 255 + 0.5);
+            if (abstand < reich + 255) {
+                nachbarn.push_back({dx, dy, abstand});
+            }
+        }
+    }
+    const int breite = maske.width();
+    const int hoehe = maske.height();
+    QImage bild(maske.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < hoehe; ++y) {
+        auto* ziel = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < breite; ++x) {
+            int deckung = 0;
+            for (const Nachbar& n : nachbarn) {
+                const int sx = x + n.dx;
+                const int sy = y + n.dy;
+                if (sx < 0 || sx >= breite || sy < 0 || sy >= hoehe) {
+                    continue;
+                }
+                const int a = qAlpha(reinterpret_cast<const QRgb*>(maske.constScanLine(sy))[sx]);
+                if (a > 0) {
+                    deckung = std::max(deckung, std::clamp(reich + a - n.abstand, 0, 255));
+                }
+            }
+            ziel[x] =
+                qPremultiply(qRgba(farbe.red(), farbe.green(), farbe.blue(), deckung * farbe.alpha() / 255));
+        }
+    }
+    return bild;
+}
+
+// The outline of a round pen along the glyphs' edges, for text drawn with its baseline at `punkt`; the text
+// itself is then drawn over it. Half the pen lies outside the glyphs.
 void umrissStreichen(QPainter& maler, const QPointF& punkt, const QString& text, const QColor& farbe,
                      double stift) {
     const QTransform welt = maler.worldTransform();
@@ -73,18 +121,17 @@ void umrissStreichen(QPainter& maler, const QPointF& punkt, const QString& text,
         const QRectF rand = pfad.boundingRect().adjusted(-stift, -stift, stift, stift);
         const QRect flaeche =
             QRectF(rand.topLeft() * dpr + rest, rand.size() * dpr).toAlignedRect().adjusted(-1, -1, 1, 1);
-        neu.bild = QImage(flaeche.size(), QImage::Format_ARGB32_Premultiplied);
-        neu.bild.fill(Qt::transparent);
+        // The glyphs filled, then grown by half the pen.
+        QImage maske(flaeche.size(), QImage::Format_ARGB32_Premultiplied);
+        maske.fill(Qt::transparent);
+        QPainter maskenmaler(&maske);
+        maskenmaler.setRenderHint(QPainter::Antialiasing);
+        maskenmaler.translate(QPointF(-flaeche.topLeft()) + rest);
+        maskenmaler.scale(dpr, dpr);
+        maskenmaler.fillPath(pfad, Qt::black);
+        maskenmaler.end();
+        neu.bild = verbreitert(maske, stift / 2 * dpr, farbe);
         neu.versatz = flaeche.topLeft();
-        QPainter bildmaler(&neu.bild);
-        bildmaler.setRenderHint(QPainter::Antialiasing);
-        bildmaler.translate(QPointF(-flaeche.topLeft()) + rest);
-        bildmaler.scale(dpr, dpr);
-        bildmaler.strokePath(pfad, umrissstift(farbe, stift));
-        bildmaler.end();
-        // A picture that was painted on keeps its paint engine, with the stroker's buffers, for as long as
-        // it lives: the cache keeps a copy without.
-        neu.bild = neu.bild.copy();
         neu.bild.setDevicePixelRatio(dpr);
         umrissbilder().insert(schluessel, new Umrissbild(neu), int(neu.bild.sizeInBytes()));
         eintrag = &neu;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 using namespace tastwerk;
@@ -29,6 +30,20 @@ TEST_P(Kontrastverhaeltnis, StimmtMitDenBekanntenWertenUeberein) {
     const Paar& p = GetParam();
     EXPECT_NEAR(kontrastverhaeltnis(p.a, p.b), p.verhaeltnis, 0.01);
     EXPECT_DOUBLE_EQ(kontrastverhaeltnis(p.a, p.b), kontrastverhaeltnis(p.b, p.a));
+}
+
+// The channel curve is a table built when the program is compiled: every grey and every channel alone
+// must give what the sRGB formula gives.
+TEST(RelativeLeuchtdichte, FolgtDerSrgbKurveInJedemKanal) {
+    for (unsigned k = 0; k < 256; ++k) {
+        const double c = k / 255.0;
+        const double soll = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        const Farbe grau = k | (k << 8) | (k << 16);
+        EXPECT_NEAR(relativeLeuchtdichte(grau), soll, 1e-12) << "Grau " << k;
+        EXPECT_NEAR(relativeLeuchtdichte(k), 0.2126 * soll, 1e-12) << "Rot " << k;
+        EXPECT_NEAR(relativeLeuchtdichte(k << 8), 0.7152 * soll, 1e-12) << "Grün " << k;
+        EXPECT_NEAR(relativeLeuchtdichte(k << 16), 0.0722 * soll, 1e-12) << "Blau " << k;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
