@@ -21,9 +21,13 @@ int main(int argc, char** argv) {
     QTimer takt;
     int schlaege = 0;
     if (argc > 1 && std::strcmp(argv[1], "--takt") == 0) {
-        QObject::connect(&takt, &QTimer::timeout, [&] {
+        // A figure of the status bar's size, with its own background, as the lesson shows its speed.
+        auto* zahl = new QLabel(zeile);
+        zahl->setGeometry(20, 20, 260, 24);
+        zahl->setAutoFillBackground(true);
+        QObject::connect(&takt, &QTimer::timeout, [&schlaege, zahl] {
             if (++schlaege % 4 == 0) {
-                zeile->setText(QStringLiteral("Anschläge pro Minute: %1").arg(schlaege / 4));
+                zahl->setText(QStringLiteral("Anschläge pro Minute: %1").arg(schlaege / 4));
             }
         });
         takt.start(250);

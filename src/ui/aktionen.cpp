@@ -1,6 +1,5 @@
 #include "ui/aktionen.h"
 
-#include <QProxyStyle>
 #include <QShortcut>
 
 namespace tastwerk::ui {
@@ -10,24 +9,8 @@ QAction* aktion(QWidget* besitzer, const QString& text) {
     return new QAction(text, besitzer);
 }
 
-// The menu bar in the application's look, walked with the keyboard as on the learners' home system:
-// once open, the arrow keys move along the titles, and Return chooses a title that has no menu.
-class Menueleistenstil : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* rueckgabe) const override {
-        if (hint == SH_MenuBar_AltKeyNavigation) {
-            return 1;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, rueckgabe);
-    }
-};
-
-// F10 opens the menu bar at its first title.
+// F10 opens the menu bar at its first title (Alt and the arrow keys walk it: see Fokusstil).
 void menueleisteMitTastatur(QWidget* fenster, QMenuBar* leiste) {
-    auto* stil = new Menueleistenstil;
-    stil->setParent(leiste);
-    leiste->setStyle(stil);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), fenster);
     QObject::connect(f10, &QShortcut::activated, leiste, [leiste] {
         const QList<QAction*> titel = leiste->actions();

@@ -36,6 +36,14 @@ void Fokusstil::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     QProxyStyle::drawPrimitive(element, option, maler, widget);
 }
 
+int Fokusstil::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* rueckgabe) const {
+    if (hint == SH_MenuBar_AltKeyNavigation) {
+        return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, rueckgabe);
+}
+
 void fokusstilEinsetzen() {
     if (!qobject_cast<Fokusstil*>(QApplication::style())) {
         QApplication::setStyle(new Fokusstil);
