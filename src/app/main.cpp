@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
@@ -68,7 +70,10 @@ QIcon fenstersymbol() {
     QIcon symbol;
     const QDir ordner(QStringLiteral(":/symbole/tastwerk"));
     for (const QString& datei : ordner.entryList(QDir::Files)) {
-        symbol.addFile(ordner.filePath(datei));
+        // Read as PNG, said outright: a reader left to guess loads every picture format plug-in to ask it.
+        QImageReader leser(ordner.filePath(datei), "png");
+        leser.setAutoDetectImageFormat(false);
+        symbol.addPixmap(QPixmap::fromImage(leser.read()));
     }
     return symbol;
 }
@@ -129,7 +134,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Win95TWK"));
     QApplication::setApplicationVersion(QStringLiteral(TASTWERK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TASTWERK_ID));
-    QApplication::setWindowIcon(fenstersymbol());
     tastwerk::ui::QtUhr uhr;
     tastwerk::ui::QtDatentraeger datentraeger;
     // Sound files by bare name: the start folder first, then the program's own sounds.
@@ -161,5 +165,7 @@ int main(int argc, char** argv) {
         fenster.setGeometry(schirm->availableGeometry());
     }
     fenster.showMaximized();
+    // The icon is read once the window is on its way: decoding its pictures would hold up the start.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(fenstersymbol()); });
     return app.exec();
 }

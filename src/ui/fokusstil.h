@@ -2,7 +2,8 @@
 // carries a dotted frame inside its edge, in black or white, whichever stands out on its colour (the
 // colour buttons of the settings have any colour); other controls get the same frame around their
 // focus area. The menu bar is walked with the keyboard as on the learners' home system: once open, the
-// arrow keys move along the titles, and Return chooses a title that has no menu.
+// arrow keys move along the titles, and Return chooses a title that has no menu. The menu bar's overflow
+// arrows are read from the base style when first drawn.
 #pragma once
 
 #include <QProxyStyle>
@@ -20,6 +21,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* rueckgabe = nullptr) const override;
+    QIcon standardIcon(StandardPixmap art, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 };
 
 // The dotted focus frame inside the rectangle, in black or white, whichever stands out on the ground.

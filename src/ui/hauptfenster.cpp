@@ -91,9 +91,9 @@ Hauptfenster::Hauptfenster(Umgebung umgebung, QWidget* parent)
     anmeldung_->init();
     qApp->installEventFilter(this);
 
-    // What the screens have been built with is the design; from now on the canvas follows the window.
+    // What the screens have been built with is the design; from now on the canvas follows the window,
+    // from its first size on (the stage arranges it when it is resized, the first time before it shows).
     buehne_->leinwand()->erfassen();
-    buehne_->anordnen();
 
     takt_.setInterval(250);
     connect(&takt_, &QTimer::timeout, this, &Hauptfenster::universaltimer);

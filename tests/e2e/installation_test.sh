@@ -59,7 +59,12 @@ klasse=$(sed -n 's/^StartupWMClass=//p' "$kopie/share/applications/de.tastwerk.t
 xprop -id "$fenster" WM_CLASS | grep -q "\"$klasse\"\$" || fehlschlag "Fensterklasse: $(xprop -id "$fenster" WM_CLASS)"
 # Read whole before it is searched: grep -q stops at the first hit, and xprop, still writing the larger
 # pictures, would end on a broken pipe and fail the pipeline.
-symbol=$(xprop -id "$fenster" _NET_WM_ICON)
+# The program sets it just after the window shows.
+for _ in $(seq 1 50); do
+    symbol=$(xprop -id "$fenster" _NET_WM_ICON)
+    grep -q "Icon (16 x 16)" <<<"$symbol" && break
+    sleep 0.1
+done
 grep -q "Icon (16 x 16)" <<<"$symbol" || fehlschlag "das Fenster hat kein Symbol"
 
 # F1 on the main window: its help page.
