@@ -63,34 +63,37 @@ for art in leer text tastwerk; do
     speicher[$art]=$(printf '%s\n' "${speicher_[@]}" | median)
 done
 
+# cpuAnteil PID: the share of one core PID takes in the next CPU_SECONDS, in per cent.
+cpuAnteil() {
+    local vorher nachher
+    vorher=$(cpuNs "$1"); sleep "$cpuSekunden"; nachher=$(cpuNs "$1")
+    awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}'
+}
+beenden() { kill -TERM "$1"; wait "$1" 2>/dev/null || true; }
+# startenUndWarten TITLE COMMAND...: starts the window in the background, sets pid, waits until it shows.
+startenUndWarten() {
+    local titel=$1; shift
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "^$titel\$" >/dev/null 2>&1; do :; done
+}
+
 # CPU while a lesson runs untouched: sign in, start lesson 1, one key, then hands off.
 mkdir -p "$arbeit/cpu"
-"$programm" --ordner "$arbeit/cpu" >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --name "^Tastwerk für Windows 95\$" >/dev/null 2>&1; do :; done
+startenUndWarten "Tastwerk für Windows 95" "$programm" --ordner "$arbeit/cpu"
 sleep 1
 xdotool type --delay 30 messung; xdotool key Return; sleep 1
 xdotool mousemove 306 67 click 1; sleep 1  # "Start" of the main menu (1024 x 768): the introduction
 xdotool key Return; sleep 1         # "Start mit Lektion 1"
 xdotool type x; sleep 2             # the first key starts the exercise and its clock
 [ -z "${KENNZAHLEN_BILD:-}" ] || import -window root "$KENNZAHLEN_BILD"
-vorher=$(cpuNs $pid); sleep "$cpuSekunden"; nachher=$(cpuNs $pid)
-cpuLektion=$(awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}')
-kill -TERM $pid; wait $pid 2>/dev/null || true
-"$leer" >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --name "^Leeres Qt-Fenster\$" >/dev/null 2>&1; do :; done
+cpuLektion=$(cpuAnteil $pid); beenden $pid
+startenUndWarten "Leeres Qt-Fenster" "$leer"
 sleep 2
-vorher=$(cpuNs $pid); sleep "$cpuSekunden"; nachher=$(cpuNs $pid)
-cpuLeer=$(awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}')
-kill -TERM $pid; wait $pid 2>/dev/null || true
-"$text" --takt >/dev/null 2>&1 &
-pid=$!
-until xdotool search --onlyvisible --name "^Qt-Fenster mit Text\$" >/dev/null 2>&1; do :; done
+cpuLeer=$(cpuAnteil $pid); beenden $pid
+startenUndWarten "Qt-Fenster mit Text" "$text" --takt
 sleep 2
-vorher=$(cpuNs $pid); sleep "$cpuSekunden"; nachher=$(cpuNs $pid)
-cpuTakt=$(awk -v t=$((nachher - vorher)) -v s="$cpuSekunden" 'BEGIN {printf "%.3f", 100 * t / 1e9 / s}')
-kill -TERM $pid; wait $pid 2>/dev/null || true
+cpuTakt=$(cpuAnteil $pid); beenden $pid
 
 # One keystroke: medians of five repetitions.
 tasten=$("$bau/bench/tastendruck_bench" --benchmark_filter='BM_Buchstabenschritt/16|BM_TastendruckImFenster' \
