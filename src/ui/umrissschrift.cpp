@@ -62,24 +62,41 @@ QImage verbreitert(const QImage& maske, double weite, const QColor& farbe) {
     }
     const int breite = maske.width();
     const int hoehe = maske.height();
+    const auto alpha = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= breite || y >= hoehe
+                   ? 0
+                   : qAlpha(reinterpret_cast<const QRgb*>(maske.constScanLine(y))[x]);
+    };
+    // Each glyph pixel on the glyphs' edge spreads its reach; a pixel deep inside is outdone by the edge
+    // pixels nearer to any point outside, and is covered by the text anyway.
+    std::vector<int> deckung(std::size_t(breite) * std::size_t(hoehe), 0);
+    for (int y = 0; y < hoehe; ++y) {
+        for (int x = 0; x < breite; ++x) {
+            const int a = alpha(x, y);
+            if (a == 0) {
+                continue;
+            }
+            if (a == 255 && alpha(x - 1, y) == 255 && alpha(x + 1, y) == 255 && alpha(x, y - 1) == 255 &&
+                alpha(x, y + 1) == 255) {
+                deckung[std::size_t(y) * std::size_t(breite) + std::size_t(x)] = 255;
+                continue;
+            }
+            for (const Nachbar& n : nachbarn) {
+                const int zx = x + n.dx;
+                const int zy = y + n.dy;
+                if (zx >= 0 && zx < breite && zy >= 0 && zy < hoehe) {
+                    int& d = deckung[std::size_t(zy) * std::size_t(breite) + std::size_t(zx)];
+                    d = std::max(d, std::clamp(reich + a - n.abstand, 0, 255));
+                }
+            }
+        }
+    }
     QImage bild(maske.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < hoehe; ++y) {
         auto* ziel = reinterpret_cast<QRgb*>(bild.scanLine(y));
         for (int x = 0; x < breite; ++x) {
-            int deckung = 0;
-            for (const Nachbar& n : nachbarn) {
-                const int sx = x + n.dx;
-                const int sy = y + n.dy;
-                if (sx < 0 || sx >= breite || sy < 0 || sy >= hoehe) {
-                    continue;
-                }
-                const int a = qAlpha(reinterpret_cast<const QRgb*>(maske.constScanLine(sy))[sx]);
-                if (a > 0) {
-                    deckung = std::max(deckung, std::clamp(reich + a - n.abstand, 0, 255));
-                }
-            }
-            ziel[x] =
-                qPremultiply(qRgba(farbe.red(), farbe.green(), farbe.blue(), deckung * farbe.alpha() / 255));
+            const int d = deckung[std::size_t(y) * std::size_t(breite) + std::size_t(x)];
+            ziel[x] = qPremultiply(qRgba(farbe.red(), farbe.green(), farbe.blue(), d * farbe.alpha() / 255));
         }
     }
     return bild;
